@@ -1,0 +1,33 @@
+# Thin wrapper around scripts/install-deps and the CMake presets.
+JOBS ?= $(shell nproc)
+PRESETS_TESTED = release asan
+
+.PHONY: all deps play test build-% test-% format format-check clean
+
+all: build-release
+
+deps:
+	@scripts/install-deps
+
+build-%: deps
+	@cmake --preset $* >/dev/null
+	@cmake --build --preset $* -j $(JOBS)
+
+test-%: build-%
+	@ctest --preset $* -j $(JOBS)
+
+play: build-release
+	@scripts/play
+
+test: deps
+	@$(MAKE) --no-print-directory $(addprefix test-,$(PRESETS_TESTED))
+	@scripts/check-tree
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clean:
+	rm -rf build
