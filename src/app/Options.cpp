@@ -10,14 +10,18 @@ void Put16(std::uint8_t* p, std::uint16_t v) {
 void Put32(std::uint8_t* p, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
-std::uint16_t Get16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+std::uint16_t Get16(const std::uint8_t* p) {
+  return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
 std::uint32_t Get32(const std::uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
 }  // namespace
 
-void ResetOptions(Options& options) { options = Options(); }
+void ResetOptions(Options& options) {
+  options = Options();
+}
 
 void EncodeOptions(const Options& o, std::uint8_t out[kOptionsFileSize]) {
   Put16(out + 0, o.size);

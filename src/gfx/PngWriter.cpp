@@ -51,7 +51,8 @@ bool Encode(std::FILE* file, const PngImage* img) {
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   for (int y = 0; y < img->height; ++y) {
-    png_write_row(png, img->bytes.data() + static_cast<std::size_t>(y) * img->width * img->channels);
+    png_write_row(png,
+                  img->bytes.data() + static_cast<std::size_t>(y) * img->width * img->channels);
   }
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);

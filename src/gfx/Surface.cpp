@@ -12,12 +12,18 @@ namespace {
 
 Surface* gBackBuffer = nullptr;
 
-int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
+int Clamp(int v, int lo, int hi) {
+  return v < lo ? lo : (v > hi ? hi : v);
+}
 
 }  // namespace
 
-Surface* BackBuffer() { return gBackBuffer; }
-void SetBackBuffer(Surface* surface) { gBackBuffer = surface; }
+Surface* BackBuffer() {
+  return gBackBuffer;
+}
+void SetBackBuffer(Surface* surface) {
+  gBackBuffer = surface;
+}
 
 Surface::Surface() : Surface(GetDisplayInfo().formatFlags, GetDisplayInfo().bitsPerPixel) {}
 
@@ -28,11 +34,14 @@ Surface::Surface(int formatFlags, int bitsPerPixel)
   routines_ = RoutinesForFormat(format_);
 }
 
-Surface::~Surface() { Release(); }
+Surface::~Surface() {
+  Release();
+}
 
 void Surface::FillAlpha(std::uint8_t value) {
   if (alpha_ != nullptr) {
-    std::memset(alpha_, value, static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+    std::memset(alpha_, value,
+                static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
   }
 }
 
@@ -238,16 +247,14 @@ void Surface::DrawCurveSmooth(const Vec2* points, int count, std::uint8_t r, std
   DrawCurve(points, count, r, g, b, false);
 }
 
-void Surface::DrawRect(int x, int y, int w, int h, std::uint8_t r, std::uint8_t g,
-                       std::uint8_t b) {
+void Surface::DrawRect(int x, int y, int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   DrawLineSmooth(x, y, x + w, y, r, g, b);
   DrawLineSmooth(x, y + h, x + w + 1, y + h, r, g, b);
   DrawLineSmooth(x, y, x, y + h, r, g, b);
   DrawLineSmooth(x + w, y, x + w, y + h + 1, r, g, b);
 }
 
-void Surface::FillRect(int x, int y, int w, int h, std::uint8_t r, std::uint8_t g,
-                       std::uint8_t b) {
+void Surface::FillRect(int x, int y, int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   if (pixels_ == nullptr || x > width_ || y > height_ || x + w < 0 || y + h < 0) return;
   int x0 = Clamp(x, 0, width_), x1 = Clamp(x + w, 0, width_);
   int y0 = Clamp(y, 0, height_), y1 = Clamp(y + h, 0, height_);

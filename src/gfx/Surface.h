@@ -83,8 +83,8 @@ class Surface {
   }
 
  private:
-  void SmoothOrThick(int x0, int y0, int x1, int y1, std::uint8_t r, std::uint8_t g,
-                     std::uint8_t b, bool thick);
+  void SmoothOrThick(int x0, int y0, int x1, int y1, std::uint8_t r, std::uint8_t g, std::uint8_t b,
+                     bool thick);
   void DrawCurve(const Vec2* points, int count, std::uint8_t r, std::uint8_t g, std::uint8_t b,
                  bool thick);
 

@@ -15,8 +15,7 @@ void Blit888(const Surface&, Surface&, int, int, int, int, int);
 namespace {
 
 std::uint16_t* Pixel16(Surface& s, int x, int y) {
-  return reinterpret_cast<std::uint16_t*>(s.Pixels()) + static_cast<std::size_t>(y) * s.Width() +
-         x;
+  return reinterpret_cast<std::uint16_t*>(s.Pixels()) + static_cast<std::size_t>(y) * s.Width() + x;
 }
 
 // One routine set per 16-bit layout: shift and width of each channel.
@@ -91,7 +90,8 @@ void Blend888(Surface& s, int x, int y, std::uint8_t r, std::uint8_t g, std::uin
               std::uint8_t t) {
   std::uint8_t* p = Pixel888(s, x, y);
   const std::uint8_t src[3] = {b, g, r};
-  for (int i = 0; i < 3; ++i) p[i] = static_cast<std::uint8_t>(src[i] + ((p[i] - src[i]) * t) / 255);
+  for (int i = 0; i < 3; ++i)
+    p[i] = static_cast<std::uint8_t>(src[i] + ((p[i] - src[i]) * t) / 255);
 }
 
 const SurfaceRoutines kRoutineTable[4] = {

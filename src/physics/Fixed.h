@@ -39,7 +39,7 @@ class Fixed {
  public:
   constexpr Fixed() = default;
   constexpr Fixed(int n) : raw_(WrapShl(n, kFractionBits)) {}  // NOLINT: as the game writes it
-  constexpr Fixed(double d)  // NOLINT
+  constexpr Fixed(double d)                                    // NOLINT
       : raw_(TruncateDouble(d * static_cast<double>(kOne) + 0.5)) {}
 
   static constexpr Fixed FromRaw(std::int32_t raw) {

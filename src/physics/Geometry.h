@@ -43,6 +43,8 @@ Fixed Dot(Vec2 a, Vec2 b);
 bool IntersectBoxes(const Box& a, const Box& b, Box* out);
 
 // World units are half pixels: raw / 2, then the integer part.
-constexpr int WorldToPixel(Fixed v) { return (v.Raw() / 2) >> kFractionBits; }
+constexpr int WorldToPixel(Fixed v) {
+  return (v.Raw() / 2) >> kFractionBits;
+}
 
 }  // namespace qv

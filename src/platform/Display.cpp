@@ -37,8 +37,8 @@ void Present(const void* backBufferPixels, int backBufferWidth, int backBufferHe
     std::size_t bytes = static_cast<std::size_t>(info.xPitch) *
                         static_cast<std::size_t>(info.width) *
                         static_cast<std::size_t>(info.height);
-    std::size_t have = static_cast<std::size_t>(backBufferWidth) *
-                       static_cast<std::size_t>(backBufferHeight) * 2;
+    std::size_t have =
+        static_cast<std::size_t>(backBufferWidth) * static_cast<std::size_t>(backBufferHeight) * 2;
     // Never read past the back buffer, whatever the display claims.
     std::memcpy(frameBuffer, src, bytes < have ? bytes : have);
     return;

@@ -19,7 +19,9 @@ void AtomicFileStream::SetFailAfterBytesForTesting(long long bytes) {
   gWritten = 0;
 }
 
-AtomicFileStream::~AtomicFileStream() { Abandon(); }
+AtomicFileStream::~AtomicFileStream() {
+  Abandon();
+}
 
 bool AtomicFileStream::Open(const char* path, int mode) {
   Abandon();

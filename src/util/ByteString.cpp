@@ -51,7 +51,9 @@ ByteString& ByteString::operator=(ByteString&& other) noexcept {
   return *this;
 }
 
-ByteString::~ByteString() { FreeBuffer(buffer_); }
+ByteString::~ByteString() {
+  FreeBuffer(buffer_);
+}
 
 void ByteString::Assign(const ByteString& other) {
   if (this == &other) return;
@@ -84,7 +86,9 @@ void ByteString::Format(const char* format, ...) {
   buffer_ = copy;
 }
 
-std::size_t ByteString::Length() const { return buffer_ ? std::strlen(buffer_) : 0; }
+std::size_t ByteString::Length() const {
+  return buffer_ ? std::strlen(buffer_) : 0;
+}
 
 ByteString ByteString::Concat(const ByteString& a, const ByteString& b) {
   if (b.Length() == 0) return a;
@@ -114,6 +118,8 @@ int ToWide(const char* text, char** out) {
   return 0;
 }
 
-int ToNarrow(const char* wideText, char** out) { return ToWide(wideText, out); }
+int ToNarrow(const char* wideText, char** out) {
+  return ToWide(wideText, out);
+}
 
 }  // namespace qv

@@ -56,14 +56,13 @@ std::string ResolvePath(const char* path) {
     std::string part = p.substr(pos, next - pos);
     pos = next + 1;
     if (part.empty()) continue;
-    std::string candidate = result.empty() || result.back() == '/' ? result + part
-                                                                   : result + "/" + part;
+    std::string candidate =
+        result.empty() || result.back() == '/' ? result + part : result + "/" + part;
     if (!Exists(candidate) && part != "." && part != "..") {
       std::string found;
       std::string dir = result.empty() ? "." : result;
       if (FindNoCase(dir, part, &found)) {
-        candidate = result.empty() || result.back() == '/' ? result + found
-                                                           : result + "/" + found;
+        candidate = result.empty() || result.back() == '/' ? result + found : result + "/" + found;
       }
     }
     result = candidate;
@@ -71,7 +70,9 @@ std::string ResolvePath(const char* path) {
   return result;
 }
 
-FileStream::~FileStream() { Close(); }
+FileStream::~FileStream() {
+  Close();
+}
 
 bool FileStream::Open(const char* path, int mode) {
   Close();

@@ -42,7 +42,9 @@ void SetProgramFolderOverride(const char* folder) {
   gProgramOverride = folder ? WithSlash(folder) : "";
 }
 
-void SetUserFolderOverride(const char* folder) { gUserOverride = folder ? WithSlash(folder) : ""; }
+void SetUserFolderOverride(const char* folder) {
+  gUserOverride = folder ? WithSlash(folder) : "";
+}
 
 ByteString ProgramFolder() {
   if (!gProgramOverride.empty()) return ByteString(gProgramOverride.c_str());
@@ -55,9 +57,15 @@ ByteString ProgramFolder() {
   return ByteString(exe.c_str());
 }
 
-ByteString ImagesFolder() { return ProgramFolder() + "Images\\"; }
-ByteString SoundsFolder() { return ProgramFolder() + "Sounds\\"; }
-ByteString LevelsFolder() { return ProgramFolder() + "Levels\\"; }
+ByteString ImagesFolder() {
+  return ProgramFolder() + "Images\\";
+}
+ByteString SoundsFolder() {
+  return ProgramFolder() + "Sounds\\";
+}
+ByteString LevelsFolder() {
+  return ProgramFolder() + "Levels\\";
+}
 
 bool MakeFolders(const char* path) {
   std::string p = path ? path : "";

@@ -6,7 +6,9 @@
 
 namespace qv {
 
-MemoryFile::~MemoryFile() { Close(); }
+MemoryFile::~MemoryFile() {
+  Close();
+}
 
 bool MemoryFile::Open(const char* path, int mode) {
   Close();

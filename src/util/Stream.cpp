@@ -19,9 +19,13 @@ int Stream::ReadLong(std::int32_t* value) {
   return n;
 }
 
-int Stream::WriteByte(std::uint8_t value) { return Write(&value, 1); }
+int Stream::WriteByte(std::uint8_t value) {
+  return Write(&value, 1);
+}
 
-int Stream::ReadByte(std::uint8_t* value) { return Read(value, 1); }
+int Stream::ReadByte(std::uint8_t* value) {
+  return Read(value, 1);
+}
 
 int Stream::WriteShort(std::int16_t value) {
   auto u = static_cast<std::uint16_t>(value);

@@ -59,8 +59,8 @@ TEST(SurfaceTest, BlendArithmeticPerFormat) {
       {kFormatDirect565, 16, 128, (16u << 11) | (32u << 5) | 16u},
       {kFormatDirect555, 16, 128, (16u << 10) | (16u << 5) | 16u},
       {0, 16, 128, (8u << 8) | (8u << 4) | 8u},
-      {kFormatDirect565, 16, 64, ((31u - (31 * 64 >> 8)) << 11) | ((63u - (63 * 64 >> 8)) << 5) |
-                                     (31u - (31 * 64 >> 8))},
+      {kFormatDirect565, 16, 64,
+       ((31u - (31 * 64 >> 8)) << 11) | ((63u - (63 * 64 >> 8)) << 5) | (31u - (31 * 64 >> 8))},
   };
   for (const Case& c : cases) {
     Surface s(c.flags, c.bpp);

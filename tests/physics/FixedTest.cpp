@@ -11,8 +11,8 @@ TEST(FixedTest, ConversionsRoundAsSpecified) {
   struct Case {
     double written;
     std::int32_t raw;
-  } cases[] = {{0.06, 15},  {0.05, 13},  {0.001, 0},  {-0.1, -25}, {0.1, 26},  {4.0, 1024},
-               {0.02, 5},   {0.15, 38},  {0.2, 51},   {0.25, 64},  {0.3, 77},  {0.4, 102},
+  } cases[] = {{0.06, 15},  {0.05, 13},   {0.001, 0},   {-0.1, -25},    {0.1, 26}, {4.0, 1024},
+               {0.02, 5},   {0.15, 38},   {0.2, 51},    {0.25, 64},     {0.3, 77}, {0.4, 102},
                {0.95, 243}, {1.414, 362}, {-0.5, -127}, {1e12, INT_MIN}};
   for (const Case& c : cases) EXPECT_EQ(Fixed(c.written).Raw(), c.raw) << c.written;
   EXPECT_EQ(kTimeStep.Raw(), 15);

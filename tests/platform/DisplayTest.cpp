@@ -21,12 +21,12 @@ TEST(KeyMapTest, DefaultsAndReassignedButtons) {
     int vk;
     int code;
   } cases[] = {
-      {&defaults, 0x0D, 14},  {&defaults, 0xC1, 16}, {&defaults, 0xC2, 17},
-      {&defaults, 0xC3, 22},  {&defaults, 'Q', 16},  {&defaults, 'W', 17},
-      {&defaults, 0x86, 19},  {&defaults, 0x25, 0},  {&defaults, 0x27, 1},
-      {&defaults, 0x26, 2},   {&defaults, 0x28, 3},  {&defaults, '0', 4},
-      {&defaults, '9', 13},   {&defaults, 0xC5, 24}, {&defaults, 0xC6, 16},
-      {&defaults, 0xC7, 17},  {&defaults, 0xC8, 14}, {&defaults, 'A', -1},
+      {&defaults, 0x0D, 14},  {&defaults, 0xC1, 16},  {&defaults, 0xC2, 17},
+      {&defaults, 0xC3, 22},  {&defaults, 'Q', 16},   {&defaults, 'W', 17},
+      {&defaults, 0x86, 19},  {&defaults, 0x25, 0},   {&defaults, 0x27, 1},
+      {&defaults, 0x26, 2},   {&defaults, 0x28, 3},   {&defaults, '0', 4},
+      {&defaults, '9', 13},   {&defaults, 0xC5, 24},  {&defaults, 0xC6, 16},
+      {&defaults, 0xC7, 17},  {&defaults, 0xC8, 14},  {&defaults, 'A', -1},
       {&defaults, 0x20, -1},  {&app3Start, 0xC3, 16}, {&app3Start, 0xC1, 20},
       {&app1Enter, 0x0D, 25}, {&app1Enter, 0xC1, 14},
   };
@@ -75,9 +75,9 @@ TEST(OptionsTest, DefaultsAndByteLayout) {
   ResetOptions(o);
   std::uint8_t bytes[kOptionsFileSize];
   EncodeOptions(o, bytes);
-  const std::uint8_t expect[kOptionsFileSize] = {36, 0, 1, 0, 71, 0, 0, 0, 0, 0, 1, 0,
+  const std::uint8_t expect[kOptionsFileSize] = {36,  0, 1, 0, 71,  0, 0, 0, 0,  0, 1, 0,
                                                  193, 0, 0, 0, 194, 0, 0, 0, 13, 0, 0, 0,
-                                                 100, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+                                                 100, 0, 0, 0, 0,   0, 0, 0, 1,  0, 0, 0};
   EXPECT_EQ(0, std::memcmp(bytes, expect, sizeof bytes));
   o.highestLevel = 70;
   o.chooseKey = 0x12345678;
