@@ -11,8 +11,7 @@ namespace qv {
 std::vector<std::uint8_t> EncodeBmp24(int width, int height, const std::uint8_t* rgb);
 // 8-bit picture with a grey palette (index i = grey i); used for alpha maps
 // and font sheets. With rle, the pixel data is RLE8 compressed.
-std::vector<std::uint8_t> EncodeBmpGrey8(int width, int height, const std::uint8_t* grey,
-                                         bool rle);
+std::vector<std::uint8_t> EncodeBmpGrey8(int width, int height, const std::uint8_t* grey, bool rle);
 
 bool WriteBmp24(const char* path, int width, int height, const std::uint8_t* rgb);
 bool WriteBmpGrey8(const char* path, int width, int height, const std::uint8_t* grey, bool rle);
