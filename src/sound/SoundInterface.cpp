@@ -12,7 +12,9 @@ SoundInterface* gService = nullptr;
 
 }  // namespace
 
-SoundInterface& Sound() { return gService ? *gService : SilentService(); }
+SoundInterface& Sound() {
+  return gService ? *gService : SilentService();
+}
 
 SoundInterface* SetSound(SoundInterface* service) {
   SoundInterface* previous = gService ? gService : &SilentService();
