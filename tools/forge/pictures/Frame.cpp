@@ -65,8 +65,7 @@ bool Frame::Save(const std::string& root, const std::string& relPath, bool withA
   std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   if (!WriteBmp24(path.c_str(), width_, height_, rgb.data())) return false;
   if (!withAlpha) return true;
-  std::string alphaPath =
-      HostPath(root, alphaRelPath.empty() ? AlphaName(relPath) : alphaRelPath);
+  std::string alphaPath = HostPath(root, alphaRelPath.empty() ? AlphaName(relPath) : alphaRelPath);
   return WriteBmpGrey8(alphaPath.c_str(), width_, height_, grey.data(), false);
 }
 
