@@ -131,9 +131,8 @@ int Font::DrawGlyph(Surface& surface, int x, int y, int c, std::uint8_t r, std::
         if (col < 0 || col >= sheetWidth_) continue;
         const int v = coverage_[(rect.top + i) * sheetWidth_ + col];
         if (v == 0) continue;
-        if (clip != nullptr &&
-            (px + j < clip->x.ToInt() || px + j > (clip->x + clip->w).ToInt() ||
-             y + i < clip->y.ToInt() || y + i > (clip->y + clip->h).ToInt()))
+        if (clip != nullptr && (px + j < clip->x.ToInt() || px + j > (clip->x + clip->w).ToInt() ||
+                                y + i < clip->y.ToInt() || y + i > (clip->y + clip->h).ToInt()))
           continue;
         const int t = alpha == 255 ? 255 - v : 255 - (v * alpha) / 255;
         surface.BlendPixel(px + j, y + i, r, g, b, static_cast<std::uint8_t>(t));

@@ -50,8 +50,7 @@ std::vector<PanelTile> PanelTiles(int x, int y, int w, int h, int tileWidth, int
     if (i == ny && ry == 0) continue;
     for (int j = 0; j <= nx; ++j) {
       if (j == nx && rx == 0) continue;
-      tiles.push_back(
-          {x + j * tileWidth, y + i * tileHeight, j == nx ? rx : 0, i == ny ? ry : 0});
+      tiles.push_back({x + j * tileWidth, y + i * tileHeight, j == nx ? rx : 0, i == ny ? ry : 0});
     }
   }
   return tiles;

@@ -41,8 +41,7 @@ void Dialog::Draw() {
   Surface* target = BackBuffer();
   if (focused == nullptr || target == nullptr || !IsDescendant(this, focused)) return;
   const Box r = focused->GetRect();
-  target->DrawRect(r.x.ToInt() - 1, r.y.ToInt() - 1, r.w.ToInt() + 2, r.h.ToInt() + 2, 10, 10,
-                   10);
+  target->DrawRect(r.x.ToInt() - 1, r.y.ToInt() - 1, r.w.ToInt() + 2, r.h.ToInt() + 2, 10, 10, 10);
 }
 
 // Enter, Start and Choose reach the dialog's standard buttons.

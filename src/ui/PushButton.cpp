@@ -92,8 +92,8 @@ void PushButton::Draw() {
   if (style_ == kButtonText) {
     const int p = pressed_ ? 1 : 0;
     if (Surface* target = BackBuffer())
-      BigFont().DrawText(*target, rect_.x.ToInt() + 2 + p, rect_.y.ToInt() + 2 + p,
-                         label_.CStr(), 255, 255, 255, kTextShadowed, 255, nullptr);
+      BigFont().DrawText(*target, rect_.x.ToInt() + 2 + p, rect_.y.ToInt() + 2 + p, label_.CStr(),
+                         255, 255, 255, kTextShadowed, 255, nullptr);
   } else {
     DrawArrow(style_);
   }

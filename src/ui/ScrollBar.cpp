@@ -23,6 +23,7 @@ std::unique_ptr<PushButton> MakeArrow(Screen* bar, int id, int style) {
 }  // namespace
 
 int ArrowKeyOfCommand(int code, int value) {
+  // 4 rather than 5: a held arrow repeats its press every tick.
   if (code != kCommandButtonDown) return -1;
   if (value == kScrollUpId) return kKeyUp;
   if (value == kScrollDownId) return kKeyDown;
@@ -95,8 +96,8 @@ bool ScrollBar::OnStylus(int x, int y, int action) {
     if (length > 0) {
       const int top = rect_.y.ToInt() + rect_.w.ToInt();
       const int along = std::clamp(y, top, top + length) - top;
-      position_ =
-          minimum_ + static_cast<int>(static_cast<long long>(along) * (maximum_ - minimum_) / length);
+      position_ = minimum_ +
+                  static_cast<int>(static_cast<long long>(along) * (maximum_ - minimum_) / length);
       Send(nullptr, kCommandThumbDragged, position_, 0);
       return true;  // a drag is the thumb's alone: the arrows do not hold the capture
     }
@@ -108,11 +109,12 @@ bool ScrollBar::OnStylus(int x, int y, int action) {
 }
 
 int ScrollBar::OnCommand(Screen* sender, int code, int value, int extra) {
-  const int key = ArrowKeyOfCommand(code, value);
-  if (key < 0 || (sender != up_.get() && sender != down_.get())) {
+  if (sender != up_.get() && sender != down_.get()) {
     return Screen::OnCommand(sender, code, value, extra);
   }
-  if (parent_ != nullptr) parent_->OnKey(key, true);
+  // The arrows' own clicks stay inside the bar; only their presses scroll.
+  const int key = ArrowKeyOfCommand(code, value);
+  if (key >= 0 && parent_ != nullptr) parent_->OnKey(key, true);
   return 1;
 }
 

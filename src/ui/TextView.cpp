@@ -35,9 +35,9 @@ class Wrapper {
 
  private:
   void Place(const std::string& word) {
-    const bool fits = font_.TextWidth(line_.c_str()) + font_.TextWidth(word.c_str()) +
-                          font_.TextWidth(" ") <
-                      width_;
+    const bool fits =
+        font_.TextWidth(line_.c_str()) + font_.TextWidth(word.c_str()) + font_.TextWidth(" ") <
+        width_;
     // A word too wide for any line stands alone on one instead of leaving an
     // empty line before it.
     if (fits || !hasWord_) {

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/ScrollBar.h"
 #include "ui/Screen.h"
+#include "ui/ScrollBar.h"
 #include "util/ByteString.h"
 
 namespace qv {
