@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "gfx/Surface.h"
+#include "util/FileStream.h"
 
 namespace qv {
 namespace {
@@ -19,7 +20,7 @@ std::uint32_t Get32(const std::vector<std::uint8_t>& d, std::size_t at) {
 }
 
 bool ReadAll(const char* path, std::vector<std::uint8_t>& out) {
-  std::FILE* f = std::fopen(path, "rb");
+  std::FILE* f = std::fopen(ResolvePath(path).c_str(), "rb");
   if (f == nullptr) return false;
   std::uint8_t buf[4096];
   std::size_t n;

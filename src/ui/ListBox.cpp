@@ -70,8 +70,9 @@ void ListBox::DrawRow(Surface& target, int row, int y, const Box& clip) const {
   }
   font.DrawText(target, x + 2, y, items_[row].CStr(), ink, ink, ink, kTextPlain, 255, &clip);
   if (rowMarked_[row]) {
-    font.DrawText(target, x + 2 + rect_.w.ToInt() - 20, y, "+", 0, selected ? 255 : 128, 0,
-                  kTextPlain, 255, &clip);
+    // 18 pixels from the right edge, but never under a wide scroll bar.
+    const int markX = std::min(x + 2 + rect_.w.ToInt() - 20, x + barWidth - font.TextWidth("+"));
+    font.DrawText(target, markX, y, "+", 0, selected ? 255 : 128, 0, kTextPlain, 255, &clip);
   }
 }
 

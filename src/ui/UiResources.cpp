@@ -44,7 +44,8 @@ void SetDialogTexture(Surface* texture) {
 }
 
 bool UiResourceSet::Load(const char* imagesFolder) {
-  const std::string folder = std::string(imagesFolder != nullptr ? imagesFolder : "") + "Z_System/";
+  const std::string folder =
+      std::string(imagesFolder != nullptr ? imagesFolder : "") + "Z_System\\";
   bool ok = big.Load((folder + "FontBig176x208.bmp").c_str());
   ok = small.Load((folder + "FontSmall176x208.bmp").c_str()) && ok;
   ok = menu.Load((folder + "FontMenu240x320.bmp").c_str()) && ok;

@@ -18,8 +18,7 @@ namespace qv::test {
 // A synthetic font: every drawable glyph is a solid block `ink` pixels wide
 // with a 1-pixel gap, so each character advances ink + 1 (+ letter spacing)
 // and a space advances cellWidth / 2.
-inline bool MakeBlockFont(Font& font, const std::string& path, int cellWidth, int height,
-                          int ink) {
+inline bool MakeBlockFont(Font& font, const std::string& path, int cellWidth, int height, int ink) {
   FontFileData data;
   data.sheetWidth = cellWidth * kFontRecordCount;
   data.sheetHeight = height;

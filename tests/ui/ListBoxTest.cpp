@@ -18,7 +18,8 @@ class ListBoxTest : public test::UiTest {
   ListBoxTest() : page_(&root_), list_(&page_) { page_.SetRect(0, 0, 240, 320); }
   void Fill(int count) {
     list_.SetRect(10, 10, 100, 60);
-    for (int i = 0; i < count; ++i) list_.AddItem(("row " + std::to_string(i)).c_str(), false, false);
+    for (int i = 0; i < count; ++i)
+      list_.AddItem(("row " + std::to_string(i)).c_str(), false, false);
   }
   void Press(int key, int times) {
     for (int i = 0; i < times; ++i) {
