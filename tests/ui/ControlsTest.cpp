@@ -178,5 +178,36 @@ TEST_F(ControlsTest, ASingleButtonBoxAnswersOnlyWithItsRemainingButton) {
   box->Close();
 }
 
+// Closes and deletes its message box when the box's command arrives, as the
+// pages of the game do.
+class AskingPage : public RecordingScreen {
+ public:
+  using RecordingScreen::RecordingScreen;
+  int OnCommand(Screen* sender, int code, int value, int extra) override {
+    RecordingScreen::OnCommand(sender, code, value, extra);
+    box->Close();
+    delete box;
+    box = nullptr;
+    return 1;
+  }
+  MessageBox* box = nullptr;
+};
+
+TEST_F(ControlsTest, APageMayDeleteItsBoxWhileTheBoxIsAnswering) {
+  AskingPage asking(&root_);
+  asking.SetRect(0, 0, 240, 320);
+  asking.box = ShowMessage(&asking, "Quit?", " Yes ", 30, " No ", 31);
+  const Box yes = asking.box->YesButton().GetRect();
+  Tap(yes.x.ToInt() + 2, yes.y.ToInt() + 2);
+  EXPECT_EQ(asking.box, nullptr);
+  EXPECT_EQ(StylusCaptureWidget(), nullptr);
+  EXPECT_EQ(FocusedWidget(), nullptr);
+  asking.box = ShowMessage(&asking, "Quit?", " Yes ", 30, " No ", 31);
+  root_.OnKey(kKeyChoose, true);
+  root_.OnKey(kKeyChoose, false);
+  EXPECT_EQ(asking.Codes(), (std::vector<int>{30, 31}));
+  EXPECT_EQ(asking.ChildCount(), 0);
+}
+
 }  // namespace
 }  // namespace qv
