@@ -84,8 +84,10 @@ TEST_F(ScreenTest, DeletedWidgetsLeaveNoPointerBehind) {
 TEST_F(ScreenTest, StylusGoesToTheTopmostVisibleChildAndStopsAtAModalOne) {
   RecordingScreen page(nullptr);
   page.SetRect(0, 0, 240, 320);
-  PushButton* low = MakeButton(&page, 1, 10, 10);
-  PushButton* high = MakeButton(&page, 2, 10, 10);
+  std::unique_ptr<PushButton> lowButton(MakeButton(&page, 1, 10, 10));
+  std::unique_ptr<PushButton> highButton(MakeButton(&page, 2, 10, 10));
+  PushButton* low = lowButton.get();
+  PushButton* high = highButton.get();
   EXPECT_TRUE(page.OnStylus(10, 10, kStylusPress));
   EXPECT_EQ(StylusCaptureWidget(), high);
   page.OnStylus(10, 10, kStylusRelease);
@@ -196,14 +198,13 @@ TEST_F(ScreenTest, TheCaptureGetsEveryStylusEventAtTheRoot) {
   RootScreen root;
   RecordingScreen page(&root);
   page.SetRect(0, 0, 240, 320);
-  MakeButton(&page, 3, 10, 10);
+  std::unique_ptr<PushButton> button(MakeButton(&page, 3, 10, 10));
   root.OnStylus(11, 11, kStylusPress);
   root.OnStylus(200, 300, kStylusMove);
   root.OnStylus(12, 12, kStylusMove);  // back on the button before lifting
   root.OnStylus(12, 12, kStylusRelease);
   EXPECT_EQ(page.Codes(), (std::vector<int>{kCommandButtonDown, kCommandButtonUp}));
   EXPECT_EQ(StylusCaptureWidget(), nullptr);
-  delete page.ChildAt(0);
 }
 
 struct DialogScene {
