@@ -1,5 +1,8 @@
 #include <SDL.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "platform/AudioOutput.h"
@@ -7,16 +10,52 @@
 namespace qv {
 namespace {
 
+// Sound libraries under SDL (ALSA above all) print pages of diagnostics when
+// a machine has no sound card; while a device is being opened stderr goes to
+// /dev/null, and the one line of our own says what happened.
+class QuietStderr {
+ public:
+  QuietStderr() {
+    std::fflush(stderr);
+    saved_ = ::dup(2);
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved_ >= 0 && null >= 0) ::dup2(null, 2);
+    if (null >= 0) ::close(null);
+  }
+  ~QuietStderr() {
+    std::fflush(stderr);
+    if (saved_ >= 0) {
+      ::dup2(saved_, 2);
+      ::close(saved_);
+    }
+  }
+  QuietStderr(const QuietStderr&) = delete;
+  QuietStderr& operator=(const QuietStderr&) = delete;
+
+ private:
+  int saved_ = -1;
+};
+
 class SdlAudioOutput : public AudioOutput {
  public:
   ~SdlAudioOutput() override { Close(); }
 
   bool Open(int rate, int channels, int bits, int bufferBytes) override {
     Close();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-      Report(SDL_GetError());
-      return false;
+    bool opened = false;
+    {
+      QuietStderr quiet;
+      opened = OpenQuietly(rate, channels, bits, bufferBytes);
     }
+    if (!opened) {
+      Report(SDL_GetError());
+      Close();
+    }
+    return opened;
+  }
+
+  bool OpenQuietly(int rate, int channels, int bits, int bufferBytes) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     initialised_ = true;
     SDL_AudioSpec want{};
     want.freq = rate;
@@ -27,12 +66,7 @@ class SdlAudioOutput : public AudioOutput {
     want.callback = nullptr;  // queued: the mixer's own thread feeds it
     // No allowed changes: SDL converts to whatever the hardware takes.
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (device_ == 0) {
-      Report(SDL_GetError());
-      Close();
-      return false;
-    }
-    return true;
+    return device_ != 0;
   }
 
   void Close() override {

@@ -78,7 +78,7 @@ class Mixer {
 
   std::unique_ptr<AudioOutput> output_;
   std::thread thread_;
-  std::mutex lock_;  // guards mixing and every channel change
+  std::mutex lock_;         // guards mixing and every channel change
   std::mutex threadMutex_;  // guards the device and the thread's flags
   std::condition_variable wake_;
   bool stop_ = false;

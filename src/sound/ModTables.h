@@ -4,7 +4,7 @@
 namespace qv {
 
 constexpr int kFinetuneCount = 16;
-constexpr int kNoteCount = 84;  // seven octaves
+constexpr int kNoteCount = 84;      // seven octaves
 constexpr int kPeriodCount = 1714;  // periods 0..1713 index the step and note tables
 constexpr int kMaxPeriod = kPeriodCount - 1;
 

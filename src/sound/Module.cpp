@@ -51,7 +51,8 @@ bool Module::LoadModBytes(const std::uint8_t* bytes, std::size_t size) {
   if (bytes == nullptr || size < kModHeaderSize) return false;
   if (bytes[kModSongLengthOffset] == 0 || bytes[kModSongLengthOffset] > 128) return false;
   // Everything the header promises must be in the file.
-  std::size_t need = kModHeaderSize + static_cast<std::size_t>(PatternCountOf(bytes)) * kModPatternSize;
+  std::size_t need =
+      kModHeaderSize + static_cast<std::size_t>(PatternCountOf(bytes)) * kModPatternSize;
   for (int s = 1; s <= kModSampleCount; ++s) need += SampleBytesOf(bytes, s);
   if (size < need) return false;
   data.assign(bytes, bytes + size);

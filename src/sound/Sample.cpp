@@ -33,14 +33,15 @@ void PutSample(std::vector<std::uint8_t>* out, int v) {
 
 }  // namespace
 
-const std::int16_t kAdpcmStandardCoefficients[7][2] = {{256, 0},   {512, -256}, {0, 0},
-                                                        {192, 64},  {240, 0},    {460, -208},
-                                                        {392, -232}};
+const std::int16_t kAdpcmStandardCoefficients[7][2] = {{256, 0}, {512, -256}, {0, 0},     {192, 64},
+                                                       {240, 0}, {460, -208}, {392, -232}};
 const int kAdpcmAdaptation[16] = {230, 230, 230, 230, 307, 409, 512, 614,
                                   768, 614, 512, 409, 307, 230, 230, 230};
 
 int DecodeAdpcmNibble(AdpcmState* state, int nibble, const std::int16_t coefficient[2]) {
-  int p = (state->sample1 * coefficient[0] + state->sample2 * coefficient[1]) / 256;
+  // An arithmetic shift (rounding down), as Microsoft's decoder and every
+  // common one do; rounding toward zero drifts from them within a block.
+  int p = (state->sample1 * coefficient[0] + state->sample2 * coefficient[1]) >> 8;
   p += (nibble >= 8 ? nibble - 16 : nibble) * static_cast<int>(state->delta);
   p = std::clamp(p, -32768, 32767);
   state->sample2 = state->sample1;

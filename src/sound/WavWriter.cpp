@@ -54,7 +54,8 @@ long long SquaredError(int a, int b) {
 }
 
 // Encodes one block with a given predictor; returns the squared error.
-long long EncodeBlock(const std::int16_t* s, int count, int predictor, std::vector<std::uint8_t>* out) {
+long long EncodeBlock(const std::int16_t* s, int count, int predictor,
+                      std::vector<std::uint8_t>* out) {
   const std::int16_t* c = kAdpcmStandardCoefficients[predictor];
   AdpcmState state;
   state.sample2 = s[0];
@@ -73,7 +74,7 @@ long long EncodeBlock(const std::int16_t* s, int count, int predictor, std::vect
   long long error = 0;
   int pending = -1;
   for (int i = 2; i < count; ++i) {
-    const int predicted = (state.sample1 * c[0] + state.sample2 * c[1]) / 256;
+    const int predicted = (state.sample1 * c[0] + state.sample2 * c[1]) >> 8;
     const int delta = state.delta;
     int n = (s[i] - predicted + (s[i] >= predicted ? delta / 2 : -delta / 2)) / delta;
     n = std::clamp(n, -8, 7);
@@ -92,7 +93,8 @@ long long EncodeBlock(const std::int16_t* s, int count, int predictor, std::vect
 
 }  // namespace
 
-std::vector<std::uint8_t> MakePcmWav8(int rate, int channels, const std::vector<std::uint8_t>& pcm) {
+std::vector<std::uint8_t> MakePcmWav8(int rate, int channels,
+                                      const std::vector<std::uint8_t>& pcm) {
   return PcmWav(rate, channels, 8, pcm.data(), pcm.size());
 }
 

@@ -109,8 +109,8 @@ TEST(ChannelTest, PitchScalesTheBaseFrequency) {
   struct Case {
     int pitch, frequency;
   };
-  for (const Case& c : {Case{128, 11025}, Case{0, 5512}, Case{64, 7350}, Case{255, 21963},
-                        Case{192, 16537}}) {
+  for (const Case& c :
+       {Case{128, 11025}, Case{0, 5512}, Case{64, 7350}, Case{255, 21963}, Case{192, 16537}}) {
     Voice v;
     v.baseFrequency = 11025;
     v.dirty = 0;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "sound/ModTables.h"
 #include "sound/Mixer.h"
+#include "sound/ModTables.h"
 #include "sound/Module.h"
 
 namespace qv {
@@ -17,7 +17,8 @@ class ModImage {
     SetSample(1, sampleWords, 64, 0, loopWords);
     bytes_[kModSongLengthOffset] = static_cast<std::uint8_t>(patterns);
     bytes_[kModRestartOffset] = 127;
-    for (int i = 0; i < patterns; ++i) bytes_[kModOrderOffset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
+    for (int i = 0; i < patterns; ++i)
+      bytes_[kModOrderOffset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
     for (int i = 0; i < sampleWords * 2; ++i) samples_.push_back(i % 2 ? 100 : 0);
   }
   void SetSample(int s, int words, int volume, int loopStart, int loopWords) {
@@ -32,7 +33,8 @@ class ModImage {
   }
   void SetOrders(const std::vector<int>& orders) {
     bytes_[kModSongLengthOffset] = static_cast<std::uint8_t>(orders.size());
-    for (std::size_t i = 0; i < orders.size(); ++i) bytes_[kModOrderOffset + i] = static_cast<std::uint8_t>(orders[i]);
+    for (std::size_t i = 0; i < orders.size(); ++i)
+      bytes_[kModOrderOffset + i] = static_cast<std::uint8_t>(orders[i]);
   }
   void Cell(int pattern, int row, int track, int sample, int period, int effect, int parameter) {
     std::uint8_t* c = &bytes_[kModHeaderSize + kModPatternSize * static_cast<std::size_t>(pattern) +
@@ -90,9 +92,9 @@ TEST(ModTablesTest, TablesAreTheClassicOnes) {
   EXPECT_EQ(PeriodTable(12), 856);
   EXPECT_EQ(PeriodTable(36), 214);
   EXPECT_EQ(PeriodTable(83), 13);
-  EXPECT_EQ(PeriodTable(84), 1699);  // finetune +1
+  EXPECT_EQ(PeriodTable(84), 1699);      // finetune +1
   EXPECT_EQ(PeriodTable(8 * 84), 1813);  // finetune -8
-  EXPECT_EQ(PeriodTable(-5), 1712);  // indexes are clamped
+  EXPECT_EQ(PeriodTable(-5), 1712);      // indexes are clamped
   EXPECT_EQ(PeriodTable(99999), PeriodTable(16 * 84 - 1));
   EXPECT_EQ(NoteOfPeriod(856), 12);
   EXPECT_EQ(NoteOfPeriod(1713), 0);
@@ -213,11 +215,11 @@ TEST_F(ModTest, LoopedSampleKeepsSounding) {
 TEST_F(ModTest, EffectsDrivenPastTheTablesStayInside) {
   ModImage image(1, 64, 32);
   image.SetSample(1, 64, 64, 0, 32);
-  image.Cell(0, 0, 0, 1, 113, 1, 0xFF);  // slide far above the top note
-  image.Cell(0, 0, 1, 1, 856, 2, 0xFF);  // and far below the bottom
-  image.Cell(0, 0, 2, 1, 113, 0, 0xFF);  // arpeggio beyond note 83
+  image.Cell(0, 0, 0, 1, 113, 1, 0xFF);   // slide far above the top note
+  image.Cell(0, 0, 1, 1, 856, 2, 0xFF);   // and far below the bottom
+  image.Cell(0, 0, 2, 1, 113, 0, 0xFF);   // arpeggio beyond note 83
   image.Cell(0, 0, 3, 1, 1700, 4, 0xFF);  // deep vibrato at the edge
-  image.Cell(0, 1, 0, 0, 0, 13, 0x99);  // break to a row past 63
+  image.Cell(0, 1, 0, 0, 0, 13, 0x99);    // break to a row past 63
   Start(image);
   Frames(kFramesPerRow * 3);
   EXPECT_GE(Player().Track(0).period, 0);
@@ -234,7 +236,9 @@ TEST(ModLoadTest, ShortOrInconsistentFilesAreRefused) {
   const struct {
     const char* what;
     std::size_t size;
-  } cuts[] = {{"empty", 0}, {"inside the header", 1000}, {"inside the patterns", 1084 + 1500},
+  } cuts[] = {{"empty", 0},
+              {"inside the header", 1000},
+              {"inside the patterns", 1084 + 1500},
               {"inside the samples", good.size() - 1}};
   for (const auto& c : cuts) {
     EXPECT_FALSE(m.LoadModBytes(good.data(), c.size)) << c.what;

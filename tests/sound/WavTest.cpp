@@ -76,8 +76,8 @@ TEST(WavTest, DamagedOrUnsupportedFilesAreRefused) {
     Bytes file;
   } cases[] = {
       {"stereo", Riff({{"fmt ", Format(1, 2, 11025, 16)}, {"data", pcm}})},
-      {"first chunk not fmt", Riff({{"LIST", Bytes(4, 0)}, {"fmt ", Format(1, 1, 11025, 8)},
-                                   {"data", pcm}})},
+      {"first chunk not fmt",
+       Riff({{"LIST", Bytes(4, 0)}, {"fmt ", Format(1, 1, 11025, 8)}, {"data", pcm}})},
       {"24-bit", Riff({{"fmt ", Format(1, 1, 11025, 24)}, {"data", pcm}})},
       {"no data chunk", Riff({{"fmt ", Format(1, 1, 11025, 8)}, {"LIST", Bytes(4, 0)}})},
       {"empty data", Riff({{"fmt ", Format(1, 1, 11025, 8)}, {"data", Bytes()}})},
@@ -138,7 +138,8 @@ TEST(WavTest, AdpcmRoundTripStaysClose) {
 TEST(WavTest, AdpcmFormatErrorsAreRefused) {
   const Bytes good = MakeAdpcmWav(11025, 64, Tone(500));
   std::size_t data = 12;
-  while (std::memcmp(&good[data], "data", 4) != 0) data += 8 + (good[data + 4] | (good[data + 5] << 8));
+  while (std::memcmp(&good[data], "data", 4) != 0)
+    data += 8 + (good[data + 4] | (good[data + 5] << 8));
   data += 8;
   struct Mend {
     const char* what;

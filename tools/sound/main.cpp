@@ -2,11 +2,11 @@
 // Runs the game's mixer offline and writes what it would play. A sample plays
 // once to its end; a tune loops unless --once, which ends it where it would
 // first loop back. Prints the rendered length in seconds.
+#include <unistd.h>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cctype>
-#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -103,7 +103,8 @@ int main(int argc, char** argv) {
   if (bits == 16) {
     std::vector<std::int16_t> s(pcm.size() / 2);
     for (std::size_t i = 0; i < s.size(); ++i) {
-      s[i] = static_cast<std::int16_t>(static_cast<std::uint16_t>(pcm[2 * i] | (pcm[2 * i + 1] << 8)));
+      s[i] =
+          static_cast<std::int16_t>(static_cast<std::uint16_t>(pcm[2 * i] | (pcm[2 * i + 1] << 8)));
     }
     wav = qv::MakePcmWav16(mixer.OutputRate(), 1, s);
   } else {

@@ -39,8 +39,8 @@ std::vector<double> MakeTrumpet(int rate) {
     double start, length;
     int midi;
   };
-  const Note notes[] = {{0.00, 0.14, 67}, {0.16, 0.14, 72}, {0.32, 0.30, 76},
-                        {0.66, 0.14, 76}, {0.82, 0.90, 79}};
+  const Note notes[] = {
+      {0.00, 0.14, 67}, {0.16, 0.14, 72}, {0.32, 0.30, 76}, {0.66, 0.14, 76}, {0.82, 0.90, 79}};
   std::vector<double> s(static_cast<std::size_t>(1.8 * rate), 0.0);
   for (const Note& n : notes) AddBrassNote(&s, rate, n.start, n.length, n.midi);
   Normalise(&s, 0.85);

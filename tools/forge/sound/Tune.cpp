@@ -70,7 +70,8 @@ std::vector<double> Snare() {
   Noise noise(0x5A4Eu);
   for (std::size_t i = 0; i < s.size(); ++i) {
     const double t = static_cast<double>(i) / kDrumRate;
-    s[i] = 0.8 * noise.Next() * std::exp(-t * 18) + 0.5 * std::sin(2 * kPi * 190 * t) * std::exp(-t * 30);
+    s[i] = 0.8 * noise.Next() * std::exp(-t * 18) +
+           0.5 * std::sin(2 * kPi * 190 * t) * std::exp(-t * 30);
   }
   return s;
 }
@@ -89,9 +90,12 @@ std::vector<double> Hat() {
 }
 
 std::vector<ModInstrument> Instruments() {
-  return {Looped("lead", Cycle(32, LeadWave), 44), Looped("bass", Cycle(32, BassWave), 50),
-          Looped("chord", Cycle(32, ChordWave), 26), OneShot("kick", Kick(), 58),
-          OneShot("snare", Snare(), 44),            OneShot("hat", Hat(), 30)};
+  return {Looped("lead", Cycle(32, LeadWave), 44),
+          Looped("bass", Cycle(32, BassWave), 50),
+          Looped("chord", Cycle(32, ChordWave), 26),
+          OneShot("kick", Kick(), 58),
+          OneShot("snare", Snare(), 44),
+          OneShot("hat", Hat(), 30)};
 }
 
 struct Chord {
@@ -217,41 +221,35 @@ const Chord kC{"C2", 0x47}, kG{"G2", 0x47}, kAm{"A2", 0x37}, kF{"F2", 0x47}, kEm
 }  // namespace
 
 std::vector<std::uint8_t> MakeTune() {
-  const Section verse1{{kC, kG, kAm, kF},
-                       {"E2 . G2 . C3 . . . D3 . C3 . G2 . . .",
-                        "D3 . . . B2 . G2 . B2 . D3 . G3 . . .",
-                        "C3 . . . A2 . C3 . E3 . . . D3 . C3 .",
-                        "A2 . . . . . . . C3 . A2 . F2 . G2 ."}};
-  const Section verse2{{kC, kG, kAm, kF},
-                       {"G2 . C3 . E3 . . . D3 . C3 . D3 . E3 .",
-                        "D3 . . . . . B2 . G2 . A2 . B2 . D3 .",
-                        "E3 . . . C3 . A2 . C3 . E3 . A3 . . .",
-                        "G3 . F3 . E3 . D3 . C3 . . . . . . ."}};
-  const Section chorus1{{kF, kG, kC, kAm},
-                        {"C3 . . . A2 . C3 . F3 . . . E3 . D3 .",
-                         "D3 . . . B2 . D3 . G3 . . . F3 . E3 .",
-                         "E3 . . . C3 . E3 . G3 . . . . . . .",
-                         "A3 . G3 . E3 . C3 . D3 . . . E3 . . ."}};
-  const Section chorus2{{kF, kG, kEm, kAm},
-                        {"C3 . . . A2 . C3 . F3 . . . E3 . D3 .",
-                         "D3 . . . B2 . D3 . G3 . . . A3 . G3 .",
-                         "E3 . . . . . G3p . . . E3 . D3 . . .",
-                         "C3 . . . A2 . . . . . . . . . - ."}};
-  const Section bridge{{kAm, kF, kC, kG},
-                       {"A2 . . . C3 . . . E3 . . . A3 v v v",
-                        "A3 . . . F3 . . . C3 . . . F3 . . .",
-                        "G3 . . . E3 . . . C3 . . . E3 . . .",
-                        "D3 . . . B2 . . . G2 ^ ^ ^ D3 . . ."}};
-  Section breakdown{{kC, kAm, kF, kF},
-                    {"C3 . E3 . G3 . E3 . C3 . E3 . G3 . . .",
-                     "A2 . C3 . E3 . C3 . A2 . C3 . E3 . . .",
-                     "F2 . A2 . C3 . F3 . E3 . D3 . B2 . G2 .", ""}};
+  const Section verse1{
+      {kC, kG, kAm, kF},
+      {"E2 . G2 . C3 . . . D3 . C3 . G2 . . .", "D3 . . . B2 . G2 . B2 . D3 . G3 . . .",
+       "C3 . . . A2 . C3 . E3 . . . D3 . C3 .", "A2 . . . . . . . C3 . A2 . F2 . G2 ."}};
+  const Section verse2{
+      {kC, kG, kAm, kF},
+      {"G2 . C3 . E3 . . . D3 . C3 . D3 . E3 .", "D3 . . . . . B2 . G2 . A2 . B2 . D3 .",
+       "E3 . . . C3 . A2 . C3 . E3 . A3 . . .", "G3 . F3 . E3 . D3 . C3 . . . . . . ."}};
+  const Section chorus1{
+      {kF, kG, kC, kAm},
+      {"C3 . . . A2 . C3 . F3 . . . E3 . D3 .", "D3 . . . B2 . D3 . G3 . . . F3 . E3 .",
+       "E3 . . . C3 . E3 . G3 . . . . . . .", "A3 . G3 . E3 . C3 . D3 . . . E3 . . ."}};
+  const Section chorus2{
+      {kF, kG, kEm, kAm},
+      {"C3 . . . A2 . C3 . F3 . . . E3 . D3 .", "D3 . . . B2 . D3 . G3 . . . A3 . G3 .",
+       "E3 . . . . . G3p . . . E3 . D3 . . .", "C3 . . . A2 . . . . . . . . . - ."}};
+  const Section bridge{
+      {kAm, kF, kC, kG},
+      {"A2 . . . C3 . . . E3 . . . A3 v v v", "A3 . . . F3 . . . C3 . . . F3 . . .",
+       "G3 . . . E3 . . . C3 . . . E3 . . .", "D3 . . . B2 . . . G2 ^ ^ ^ D3 . . ."}};
+  Section breakdown{
+      {kC, kAm, kF, kF},
+      {"C3 . E3 . G3 . E3 . C3 . E3 . G3 . . .", "A2 . C3 . E3 . C3 . A2 . C3 . E3 . . .",
+       "F2 . A2 . C3 . F3 . E3 . D3 . B2 . G2 .", ""}};
   breakdown.bars = 3;
-  const Section outro{{kC, kG, kF, kG},
-                      {"E3 . D3 . C3 . . . G2 . . . C3 . E3 .",
-                       "D3 . . . . . . . B2 . . . G2 . . .",
-                       "A2 . C3 . F3 . . . E3 . D3 . C3 . . .",
-                       "B2 . . . D3 . . . G3 . F3 . E3 . D3 ."}};
+  const Section outro{
+      {kC, kG, kF, kG},
+      {"E3 . D3 . C3 . . . G2 . . . C3 . E3 .", "D3 . . . . . . . B2 . . . G2 . . .",
+       "A2 . C3 . F3 . . . E3 . D3 . C3 . . .", "B2 . . . D3 . . . G3 . F3 . E3 . D3 ."}};
 
   std::vector<ModPattern> patterns;
   patterns.push_back(MakePattern(verse1, false, false));

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
   ok &= Write(root + "Wav/dedodedo.wav", qv::MakePcmWav8(11025, 1, ToU8(MakeCage(11025))));
   ok &= Write(root + "Wav/rabbit1.wav", qv::MakePcmWav16(22050, 1, To16(MakeRabbit(22050))));
   ok &= Write(root + "Mod/3_fixed.mod", MakeTune());
-  if (argc >= 4 && std::strcmp(argv[2], "--effects") == 0) ok &= Write(argv[3], MakeEffectsModule());
+  if (argc >= 4 && std::strcmp(argv[2], "--effects") == 0)
+    ok &= Write(argv[3], MakeEffectsModule());
   return ok ? 0 : 1;
 }
