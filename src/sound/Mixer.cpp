@@ -68,9 +68,9 @@ bool Mixer::OpenDevice(int rate, int bits, bool stereo, int musicCount, int voic
     return false;
   }
   output_ = std::move(output);
+  output_->SetPaused(false);  // before the thread starts: only it touches the device then
   open_ = true;
   thread_ = std::thread(&Mixer::OutputThread, this);
-  output_->SetPaused(false);
   return true;
 }
 
