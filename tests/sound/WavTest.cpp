@@ -92,8 +92,8 @@ TEST(WavTest, DamagedOrUnsupportedFilesAreRefused) {
     EXPECT_FALSE(s.HasData()) << c.what;
   }
   // A data chunk that claims more than the file holds.
-  Bytes cut = Riff({{"fmt ", Format(1, 1, 11025, 8)}, {"data", pcm}});
-  cut.resize(cut.size() - 4);
+  const Bytes whole = Riff({{"fmt ", Format(1, 1, 11025, 8)}, {"data", pcm}});
+  const Bytes cut(whole.begin(), whole.end() - 4);
   Sample s;
   EXPECT_FALSE(Load(&s, cut));
 }
