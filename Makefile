@@ -22,6 +22,8 @@ play: build-release
 test: deps
 	@$(MAKE) --no-print-directory $(addprefix test-,$(PRESETS_TESTED))
 	@$(MAKE) --no-print-directory determinism-clang
+	@# ThreadSanitizer covers the mixer and its output thread only (its preset filters the tests).
+	@$(MAKE) --no-print-directory test-tsan
 	@scripts/check-tree
 
 # The simulation must be bit-identical under clang as well; only the test
