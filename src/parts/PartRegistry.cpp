@@ -21,13 +21,13 @@ const PartRegistration kRegistrations[] = {
     //
     {kKindGroundBlock, &CreateGroundBlock},
     //
-    {kKindRope, nullptr},
+    {kKindRope, &CreateRope},
     //
     {kKindLever, nullptr},
     //
-    {kKindRopeBlock, nullptr},
+    {kKindRopeBlock, &CreateRopeBlock},
     //
-    {kKindSquirrelCage, nullptr},
+    {kKindSquirrelCage, &CreateSquirrelCage},
     //
     {kKindBalloon, nullptr},
     //
@@ -35,25 +35,25 @@ const PartRegistration kRegistrations[] = {
     //
     {kKindFlashlight, nullptr},
     //
-    {kKindTrack, nullptr},
+    {kKindTrack, &CreateTrack},
     //
-    {kKindLoopRope, nullptr},
+    {kKindLoopRope, &CreateLoopRope},
     //
     {kKindCandle, nullptr},
     //
-    {kKindPinion, nullptr},
+    {kKindPinion, &CreatePinion},
     //
     {kKindBomb, nullptr},
     //
-    {kKindOstrich, nullptr},
+    {kKindOstrich, &CreateOstrich},
     //
     {kKindPistol, nullptr},
     //
     {kKindGround, &CreateGround},
     //
-    {kKindRabbit, nullptr},
+    {kKindRabbit, &CreateRabbit},
     //
-    {kKindCarrot, nullptr},
+    {kKindCarrot, &CreateCarrot},
     //
     {kKindSupportField, &CreateSupportField},
     //
