@@ -104,7 +104,9 @@ void GroundPiece::Draw(Surface& surface) {
       const int n = (p.w / fw).ToInt();
       const int x = p.x.ToInt();
       const int y = p.y.ToInt();
-      for (int k = 0; k < n; ++k) {
+      // Copies left or right of the surface draw nothing; skip them so that a
+      // huge box from a file costs no more than a screen's width.
+      for (int k = x < 0 ? -x / fw : 0; k < n && x + k * fw < surface.Width(); ++k) {
         tile->DrawTo(surface, x + k * fw, y, fw, tile->Height(), 0);
       }
       break;

@@ -212,6 +212,9 @@ void World::ResolveContacts() {
     GameObject& a = *objects_[i];
     if (!a.IsCollidable()) continue;
     for (int j = i + 1; j < n; ++j) {
+      // A reaction may take an object out (a ball caught by a bucket): its
+      // remaining pairs are not solved.
+      if (!a.IsCollidable()) break;
       GameObject& b = *objects_[j];
       if (!b.IsCollidable() || Contact(i, j) == 0) continue;
       if (!FindContactPoint(a, b, &point)) continue;

@@ -207,6 +207,31 @@ TEST(WorldTest, RestingBodyStruckKeepsZeroSpeed) {
   EXPECT_EQ(rest->events[0].other, striker);
 }
 
+TEST(WorldTest, ObjectTakenOutByAReactionSkipsItsOtherPairs) {
+  // A catcher that takes the ball in on contact, the way a bucket does.
+  class Catcher : public Probe {
+   public:
+    using Probe::Probe;
+    void OnEvent(int event, GameObject* other, void* data) override {
+      Probe::OnEvent(event, other, data);
+      if (auto* ball = dynamic_cast<Ball*>(other)) ball->EnterBucket(this);
+    }
+  };
+  World world;
+  Catcher* catcher = Make<Catcher>(world, BoxAt(0, 20, 40, 40));
+  TennisBall* ball = test::Put(world, std::make_unique<TennisBall>());
+  ball->SetPosition(Fixed(10), Fixed(8));
+  ball->velocity = Vec2(Fixed(0), Fixed(10));
+  Probe* later = Make<Probe>(world, BoxAt(10, 0, 16, 10));
+  world.DetectContacts();
+  ASSERT_TRUE(world.InContact(1, 2));
+  world.ResolveContacts();
+  EXPECT_TRUE(ball->IsInBucket());
+  EXPECT_EQ(ball->velocity, Vec2());
+  EXPECT_EQ(catcher->events.size(), 1u);
+  EXPECT_TRUE(later->events.empty());
+}
+
 TEST(WorldTest, RemovedObjectsSitOutTheStepButHearBroadcasts) {
   World world;
   world.SetUpNew();

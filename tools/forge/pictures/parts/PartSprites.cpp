@@ -3,6 +3,8 @@
 namespace qv::forge {
 
 // The part sprites are drawn by their own units; none exist yet.
-bool ForgePartSprites(const std::string&) { return true; }
+bool ForgePartSprites(const std::string&) {
+  return true;
+}
 
 }  // namespace qv::forge
