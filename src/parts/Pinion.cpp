@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "gfx/Surface.h"
-
 #include "parts/PartCreators.h"
 #include "physics/LoopRope.h"
 #include "physics/RopeEnd.h"
