@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "gfx/Surface.h"
+#include "parts/PartConventions.h"
 #include "physics/GameObject.h"
 #include "physics/RopeEnd.h"
 #include "physics/World.h"
@@ -77,6 +79,17 @@ T* AddTo(World& world, Args&&... args) {
 }
 
 inline Box UnitBox(int x, int y, int w, int h) { return Box(Fixed(x), Fixed(y), Fixed(w), Fixed(h)); }
+
+// Gives a class's shared frames (already counted by LoadImages) blank opaque
+// pictures: frame i is width x heights(i) pixels. Tests have no bitmaps on
+// disk, and sizes and masks are what the parts read from their frames.
+template <typename HeightOf>
+void ShapeFrames(const FrameSet* set, int width, HeightOf heights) {
+  auto* shared = const_cast<FrameSet*>(set);
+  for (std::size_t i = 0; i < shared->frames.size(); ++i) {
+    shared->frames[i]->Create(width, heights(static_cast<int>(i)));
+  }
+}
 
 // A write-only stream that collects the bytes (read them back through
 // MemoryFile::OpenBytes).
