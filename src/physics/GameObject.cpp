@@ -192,7 +192,7 @@ void GameObject::DrawFrame(Surface& surface, const FrameSet& frames, int index, 
 }
 
 bool GameObject::MaskContains(const FrameSet& frames, int index, int x, int y, int flags) const {
-  if (!Contains(x, y)) return false;
+  if (!GameObject::Contains(x, y)) return false;  // the box, not the shape
   const Surface* frame = frames.Frame(index);
   if (frame == nullptr || frame->Alpha() == nullptr) return false;
   int column = ((Fixed(x) - box.x) / 2).ToInt();
