@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 PRESETS_TESTED = release asan
 
-.PHONY: all deps play test build-% test-% format format-check clean
+.PHONY: all deps play test determinism-clang build-% test-% format format-check clean
 
 all: build-release
 
@@ -21,7 +21,15 @@ play: build-release
 
 test: deps
 	@$(MAKE) --no-print-directory $(addprefix test-,$(PRESETS_TESTED))
+	@$(MAKE) --no-print-directory determinism-clang
 	@scripts/check-tree
+
+# The simulation must be bit-identical under clang as well; only the test
+# executable is built there, to keep CI short.
+determinism-clang: deps
+	@cmake --preset clang >/dev/null
+	@cmake --build --preset clang -j $(JOBS) --target quirkvale_tests
+	@ctest --preset clang -R Determinism
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,7 +1,5 @@
 #include "parts/PartConventions.h"
 
-#include <string>
-
 #include "gfx/Surface.h"
 #include "sound/SoundInterface.h"
 #include "util/Folders.h"
@@ -13,14 +11,6 @@ FrameSet::~FrameSet() = default;
 const Surface* FrameSet::Frame(int i) const {
   if (i < 0 || i >= static_cast<int>(frames.size())) return nullptr;
   return frames[static_cast<std::size_t>(i)].get();
-}
-
-ByteString DataPath(const ByteString& folder, const char* name) {
-  std::string host = name != nullptr ? name : "";
-  for (char& c : host) {
-    if (c == '\\') c = '/';
-  }
-  return folder + ByteString(host.c_str());
 }
 
 bool LoadFrameSet(int count, int first, const char* nameFormat, const char* alphaFormat,
@@ -37,10 +27,10 @@ bool LoadFrameSet(int count, int first, const char* nameFormat, const char* alph
     auto surface = std::make_unique<Surface>();
     ByteString name;
     name.Format(nameFormat, first + i);
-    surface->LoadBitmap(DataPath(folder, name.Text()).Text());
+    surface->LoadBitmap((folder + name).Text());
     ByteString alpha;
     alpha.Format(alphaFormat, first + i);
-    surface->LoadAlpha(DataPath(folder, alpha.Text()).Text());
+    surface->LoadAlpha((folder + alpha).Text());
     set.frames.push_back(std::move(surface));
   }
   return true;
@@ -74,7 +64,7 @@ bool FrameShare::Load(int count, int first, const char* nameFormat, const char* 
 
 void LoadClassSample(ClassSample& sample, const char* fileName) {
   if (sample.userCount <= 0) {
-    sample.id = Sound().LoadSample(DataPath(SoundsFolder(), fileName).Text());
+    sample.id = Sound().LoadSample((SoundsFolder() + ByteString(fileName)).Text());
   }
   ++sample.userCount;
 }

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "physics/Fixed.h"
-#include "util/ByteString.h"
 
 namespace qv {
 
@@ -86,8 +85,5 @@ class SampleShare {
 inline constexpr const char* kNoTargetsName = "NO TARGETS";
 // names[i] for 0 <= i < count, else kNoTargetsName.
 const char* TargetNameOf(const char* const* names, int count, int i);
-
-// folder + name, with the game's backslash separators turned into the host's.
-ByteString DataPath(const ByteString& folder, const char* name);
 
 }  // namespace qv

@@ -10,7 +10,6 @@ class GroundPiece : public GameObject {
  public:
   GroundPiece();
   void SetOrientation(int n) override;
-  int GetOrientation() const override { return shape_; }
   void AddForce(GameObject* source, Vec2 v) override;
   void ApplyForces(Fixed dt) override;
   void Draw(Surface& surface) override;
@@ -18,7 +17,6 @@ class GroundPiece : public GameObject {
 
  protected:
   virtual const FrameSet& Frames() const = 0;
-  int shape_ = 0;
 };
 
 // Brick block: solid in its whole box (or slope band).

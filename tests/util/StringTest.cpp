@@ -46,7 +46,8 @@ TEST(ByteStringTest, CopyAssignAdoptAndCharacter) {
   b = ByteString();
   EXPECT_EQ(b.CStr(), nullptr);
   b = a;
-  b = b;  // self-assignment keeps the text
+  const ByteString& same = b;
+  b = same;  // self-assignment keeps the text
   EXPECT_STREQ(b.CStr(), "hello");
   EXPECT_STREQ(ByteString('Q').CStr(), "Q");
 }
