@@ -15,7 +15,9 @@ using test::HookBody;
 using test::UnitBox;
 
 // Run frames are 28..30 pixels high, eating frames 12..15 are 22..25.
-int RabbitFrameHeight(int i) { return (i >= 12 && i <= 15) ? 10 + i : 28 + i % 3; }
+int RabbitFrameHeight(int i) {
+  return (i >= 12 && i <= 15) ? 10 + i : 28 + i % 3;
+}
 
 Rabbit* RabbitAt(World& w, int x, int y) {
   auto* rabbit = AddTo<Rabbit>(w);

@@ -24,8 +24,7 @@ HookBody* BodyAt(World& w, int x, int y, bool isStatic = false, int kind = kNoKi
 
 // A static pulley whose hook (its centre) is at (x, y).
 HookBody* PulleyAt(World& w, int x, int y) {
-  return AddTo<HookBody>(w, UnitBox(x - 5, y - 5, 10, 10), true, kKindRopeBlock,
-                         kRopeModePulley);
+  return AddTo<HookBody>(w, UnitBox(x - 5, y - 5, 10, 10), true, kKindRopeBlock, kRopeModePulley);
 }
 
 Rope* Tie(World& w, std::initializer_list<GameObject*> objects) {

@@ -20,8 +20,8 @@ class HookBody : public GameObject {
   struct Event {
     int code;
     GameObject* other;
-    Vec2 vec;              // the data for rope pulls and contacts
-    GameObject* driver;    // the data for drives
+    Vec2 vec;            // the data for rope pulls and contacts
+    GameObject* driver;  // the data for drives
   };
   explicit HookBody(Box b, bool isStatic = false, int kind = kNoKind, int mode = kRopeModeTie)
       : kind_(kind), mode_(mode) {
@@ -78,7 +78,9 @@ T* AddTo(World& world, Args&&... args) {
   return PutInto(world, std::make_unique<T>(std::forward<Args>(args)...));
 }
 
-inline Box UnitBox(int x, int y, int w, int h) { return Box(Fixed(x), Fixed(y), Fixed(w), Fixed(h)); }
+inline Box UnitBox(int x, int y, int w, int h) {
+  return Box(Fixed(x), Fixed(y), Fixed(w), Fixed(h));
+}
 
 // Gives a class's shared frames (already counted by LoadImages) blank opaque
 // pictures: frame i is width x heights(i) pixels. Tests have no bitmaps on
