@@ -28,7 +28,7 @@ bool RopeBlock::Contains(int x, int y) const {
 
 Vec2 RopeBlock::GetNormal(Fixed px, Fixed py) const {
   Vec2 n = Vec2(px, py) - GetCenter();
-  Normalize(n);
+  NormalizeWide(n);
   return n;
 }
 
