@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "gfx/Surface.h"
-
 #include "parts/PartCreators.h"
 #include "physics/World.h"
 

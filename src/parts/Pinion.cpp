@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "gfx/Surface.h"
-
 #include "parts/PartCreators.h"
 #include "physics/LoopRope.h"
 #include "physics/RopeEnd.h"
@@ -53,7 +52,7 @@ bool Pinion::Contains(int x, int y) const {
 
 Vec2 Pinion::GetNormal(Fixed px, Fixed py) const {
   Vec2 n = Vec2(px, py) - WheelCentre();
-  Normalize(n);
+  NormalizeWide(n);
   return n;
 }
 

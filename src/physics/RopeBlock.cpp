@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "gfx/Surface.h"
-
 #include "parts/PartCreators.h"
 #include "physics/RopeEnd.h"
 
@@ -29,7 +28,7 @@ bool RopeBlock::Contains(int x, int y) const {
 
 Vec2 RopeBlock::GetNormal(Fixed px, Fixed py) const {
   Vec2 n = Vec2(px, py) - GetCenter();
-  Normalize(n);
+  NormalizeWide(n);
   return n;
 }
 
