@@ -43,6 +43,34 @@ struct Glyph {
   std::vector<unsigned char> ink;
 };
 
+bool ColumnHasInk(const Glyph& g, int x) {
+  for (int y = 0; y < g.rows; ++y) {
+    if (g.ink[static_cast<std::size_t>(y) * g.width + x] != 0) return true;
+  }
+  return false;
+}
+
+// Blank columns at either side of the rendered box are dropped, so that B is
+// the width of the ink and A the true gap before it.
+void TrimColumns(Glyph* g) {
+  int first = 0, last = g->width - 1;
+  while (first <= last && !ColumnHasInk(*g, first)) ++first;
+  while (last >= first && !ColumnHasInk(*g, last)) --last;
+  const int width = last - first + 1;
+  if (width == g->width) return;
+  std::vector<unsigned char> ink(static_cast<std::size_t>(width) * g->rows);
+  for (int y = 0; y < g->rows; ++y) {
+    for (int x = 0; x < width; ++x) {
+      ink[static_cast<std::size_t>(y) * width + x] =
+          g->ink[static_cast<std::size_t>(y) * g->width + first + x];
+    }
+  }
+  g->ink = std::move(ink);
+  g->left += first;
+  g->width = width;
+  if (width == 0) g->rows = 0;
+}
+
 bool LoadGlyph(FT_Face face, int c, Glyph* g) {
   if (FT_Load_Char(face, static_cast<FT_ULong>(c), kLoadFlags) != 0) return false;
   if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return false;
@@ -58,6 +86,7 @@ bool LoadGlyph(FT_Face face, int c, Glyph* g) {
     const unsigned char* row = bm.buffer + static_cast<std::ptrdiff_t>(y) * bm.pitch;
     std::memcpy(&g->ink[static_cast<std::size_t>(y) * g->width], row, g->width);
   }
+  TrimColumns(g);
   return true;
 }
 
