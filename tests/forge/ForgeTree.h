@@ -8,7 +8,9 @@
 namespace qv::test {
 
 // The Images folder the build forged.
-inline std::string ForgedImages() { return QV_FORGE_IMAGES; }
+inline std::string ForgedImages() {
+  return QV_FORGE_IMAGES;
+}
 
 // Host path of a game path such as "Z_System\\Cursor1.bmp".
 inline std::string ForgedPath(const std::string& rel) {

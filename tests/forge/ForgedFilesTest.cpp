@@ -27,21 +27,21 @@ struct Expected {
 
 // The single pictures of Z_System.
 const Expected kSystem[] = {
-    {"DlgTexture.bmp", 0, 0, true}, {"Logo240x320.bmp", 240, 320, true},
+    {"DlgTexture.bmp", 0, 0, true},      {"Logo240x320.bmp", 240, 320, true},
     {"Menu240x320.bmp", 240, 320, true}, {"Cursor1.bmp", 0, 0, true},
-    {"Cursor2.bmp", 0, 0, true},    {"Cursor3.bmp", 0, 0, true},
-    {"Locker.bmp", 0, 0, true},     {"Target.bmp", 0, 0, true},
+    {"Cursor2.bmp", 0, 0, true},         {"Cursor3.bmp", 0, 0, true},
+    {"Locker.bmp", 0, 0, true},          {"Target.bmp", 0, 0, true},
     {"next.bmp", 0, 0, false},
 };
 
 // Part icons in kind order, then the ten tools.
 const char* const kIcons[] = {
-    "magnifier.bmp", "ball_t.bmp",   "ball_f.bmp",      "bucket.bmp",   "brick.bmp",
-    "cord.bmp",      "lever.bmp",    "block.bmp",       "squirre_cage.bmp", "balloon.bmp",
-    "scissors.bmp",  "flashlight.bmp", "track_1.bmp",   "joint.bmp",    "candle.bmp",
-    "pinion_1.bmp",  "bomb.bmp",     "ostrich.bmp",     "pistol.bmp",   "ground.bmp",
-    "rabbit.bmp",    "carrot.bmp",   "save.bmp",        "load.bmp",     "stretch.bmp",
-    "rotate.bmp",    "ZBucket.bmp",  "ztarget.bmp",     "zlock2.bmp",   "zlock1.bmp",
+    "magnifier.bmp", "ball_t.bmp",     "ball_f.bmp",  "bucket.bmp",       "brick.bmp",
+    "cord.bmp",      "lever.bmp",      "block.bmp",   "squirre_cage.bmp", "balloon.bmp",
+    "scissors.bmp",  "flashlight.bmp", "track_1.bmp", "joint.bmp",        "candle.bmp",
+    "pinion_1.bmp",  "bomb.bmp",       "ostrich.bmp", "pistol.bmp",       "ground.bmp",
+    "rabbit.bmp",    "carrot.bmp",     "save.bmp",    "load.bmp",         "stretch.bmp",
+    "rotate.bmp",    "ZBucket.bmp",    "ztarget.bmp", "zlock2.bmp",       "zlock1.bmp",
     "exit.bmp",      "ztarget2.bmp",
 };
 
@@ -121,7 +121,8 @@ TEST(ForgedFiles, CompanionsMatchTheirPicturesAndHaveNoFringe) {
     ASSERT_EQ(mask.width, pic.width);
     ASSERT_EQ(mask.height, pic.height);
     int faint = 0;
-    for (std::size_t i = 0; i < mask.rgb.size(); i += 3) faint += mask.rgb[i] > 0 && mask.rgb[i] < 32;
+    for (std::size_t i = 0; i < mask.rgb.size(); i += 3)
+      faint += mask.rgb[i] > 0 && mask.rgb[i] < 32;
     EXPECT_EQ(faint, 0);
   }
   EXPECT_GE(pictures, 8 + 32);

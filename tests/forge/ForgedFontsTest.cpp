@@ -102,9 +102,9 @@ TEST(ForgedFonts, TheScreensLayoutsFit) {
   }
   EXPECT_LE(Width(menu, 2, "Select level"), 200);
   // The descriptions type out from x = 140 on a 240-pixel screen.
-  for (const char* line : {"Start new", "continue", "existing", "puzzles to", "share with",
-                           "preferen-", "helpfull", "informa-", "credits.", "Learn how",
-                           "   back :-)"}) {
+  for (const char* line :
+       {"Start new", "continue", "existing", "puzzles to", "share with", "preferen-", "helpfull",
+        "informa-", "credits.", "Learn how", "   back :-)"}) {
     EXPECT_LE(140 + Width(small, 0, line), 236) << line;
   }
   // Message boxes are 220 pixels wide; the longest is the low-memory one.

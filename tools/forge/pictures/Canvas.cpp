@@ -28,7 +28,8 @@ void Canvas::Blend(int x, int y, std::uint8_t r, std::uint8_t g, std::uint8_t b,
   if (x < 0 || y < 0 || x >= width_ || y >= height_ || opacity <= 0) return;
   std::uint8_t* p = &rgb_[(static_cast<std::size_t>(y) * width_ + x) * 3];
   const std::uint8_t s[3] = {r, g, b};
-  for (int k = 0; k < 3; ++k) p[k] = static_cast<std::uint8_t>(p[k] + (s[k] - p[k]) * opacity / 255);
+  for (int k = 0; k < 3; ++k)
+    p[k] = static_cast<std::uint8_t>(p[k] + (s[k] - p[k]) * opacity / 255);
 }
 
 void Canvas::BlendBlock(int x, int y, int scale, std::uint8_t r, std::uint8_t g, std::uint8_t b,
@@ -53,8 +54,8 @@ void Canvas::DrawPicture(const Picture& pic, int x, int y, int scale, bool mirro
   }
 }
 
-int Canvas::DrawGlyph(const FontPreview& font, int x, int y, int c, std::uint8_t r,
-                      std::uint8_t g, std::uint8_t b, int scale) {
+int Canvas::DrawGlyph(const FontPreview& font, int x, int y, int c, std::uint8_t r, std::uint8_t g,
+                      std::uint8_t b, int scale) {
   if (c < 32 || c > 127) return 0;
   int i = c - 32;
   int left = font.sheetWidth * i / 112;

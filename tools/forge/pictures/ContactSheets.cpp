@@ -205,8 +205,8 @@ Picture LoadingScreen(const std::string& root, const Fonts& f) {
   s.Fill(x0 + w - 1, 2 * L + 3, 1, L / 2, 255, 255, 255);
   s.Fill(x0 + 1, 2 * L + 4, w * 12 / 25 - 2, L / 2 - 2, 255, 30, 0);
   const std::string web = "www.quirkvale.example";
-  s.DrawText(f.small, 1, (240 - TextWidth(f.small, 1, web)) / 2, 320 - 2 * f.small.sheetHeight,
-             web, 255, 255, 255, true, 1);
+  s.DrawText(f.small, 1, (240 - TextWidth(f.small, 1, web)) / 2, 320 - 2 * f.small.sheetHeight, web,
+             255, 255, 255, true, 1);
   return Snapshot(s);
 }
 
@@ -308,8 +308,8 @@ bool SystemSheet(const std::string& root, const std::string& out, const Fonts& f
     samplesW = std::max(samplesW, s.width * kScale);
   }
   const int row1 = 2 * 240 + 2 * 720 + 5 * kGap;
-  Canvas c(std::max(row1, samplesW + 2 * kGap), 960 + 2 * kGap + 120 + box.height * kScale +
-                                                    samplesH + 4 * kGap);
+  Canvas c(std::max(row1, samplesW + 2 * kGap),
+           960 + 2 * kGap + 120 + box.height * kScale + samplesH + 4 * kGap);
   c.Fill(0, 0, c.Width(), c.Height(), 255, 255, 255);
   c.DrawPicture(logo, kGap, kGap, 1);
   c.DrawPicture(menu, 2 * kGap + 240, kGap, 1);

@@ -110,8 +110,8 @@ int ColumnsDrawn(const FontWidthRecord& w) {
   return (w.a + static_cast<std::int32_t>(w.b)) / 4 + 1;
 }
 
-void FillMetrics(const FontSpec& spec, FT_Face face, int ascent, int descent,
-                 const Glyph* glyphs, FontFileData* out) {
+void FillMetrics(const FontSpec& spec, FT_Face face, int ascent, int descent, const Glyph* glyphs,
+                 FontFileData* out) {
   int maxAdvance = 0, sum = 0;
   for (int c = 'a'; c <= 'z'; ++c) sum += glyphs[c - kFontFirstChar].advance;
   for (int c = kFontFirstChar; c <= kFontLastDrawable; ++c) {

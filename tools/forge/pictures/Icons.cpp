@@ -13,23 +13,34 @@ struct IconEntry {
 
 // Placeable kinds in kind order (the kinds without a class have no icon).
 const IconEntry kPartIcons[] = {
-    {"magnifier.bmp", Art::kMagnifier},     {"ball_t.bmp", Art::kTennisBall},
-    {"ball_f.bmp", Art::kFootball},         {"bucket.bmp", Art::kBucket},
-    {"brick.bmp", Art::kBrick},             {"cord.bmp", Art::kRope},
-    {"lever.bmp", Art::kLever},             {"block.bmp", Art::kRopeBlock},
-    {"squirre_cage.bmp", Art::kSquirrelCage}, {"balloon.bmp", Art::kBalloon},
-    {"scissors.bmp", Art::kScissors},       {"flashlight.bmp", Art::kFlashlight},
-    {"track_1.bmp", Art::kTrack},           {"joint.bmp", Art::kLoopRope},
-    {"candle.bmp", Art::kCandle},           {"pinion_1.bmp", Art::kPinion},
-    {"bomb.bmp", Art::kBomb},               {"ostrich.bmp", Art::kOstrich},
-    {"pistol.bmp", Art::kPistol},           {"ground.bmp", Art::kGround},
-    {"rabbit.bmp", Art::kRabbit},           {"carrot.bmp", Art::kCarrot},
+    {"magnifier.bmp", Art::kMagnifier},
+    {"ball_t.bmp", Art::kTennisBall},
+    {"ball_f.bmp", Art::kFootball},
+    {"bucket.bmp", Art::kBucket},
+    {"brick.bmp", Art::kBrick},
+    {"cord.bmp", Art::kRope},
+    {"lever.bmp", Art::kLever},
+    {"block.bmp", Art::kRopeBlock},
+    {"squirre_cage.bmp", Art::kSquirrelCage},
+    {"balloon.bmp", Art::kBalloon},
+    {"scissors.bmp", Art::kScissors},
+    {"flashlight.bmp", Art::kFlashlight},
+    {"track_1.bmp", Art::kTrack},
+    {"joint.bmp", Art::kLoopRope},
+    {"candle.bmp", Art::kCandle},
+    {"pinion_1.bmp", Art::kPinion},
+    {"bomb.bmp", Art::kBomb},
+    {"ostrich.bmp", Art::kOstrich},
+    {"pistol.bmp", Art::kPistol},
+    {"ground.bmp", Art::kGround},
+    {"rabbit.bmp", Art::kRabbit},
+    {"carrot.bmp", Art::kCarrot},
 };
 
 const IconEntry kToolIcons[] = {
-    {"save.bmp", Art::kSave},     {"load.bmp", Art::kLoad},       {"stretch.bmp", Art::kStretch},
-    {"rotate.bmp", Art::kRotate}, {"ZBucket.bmp", Art::kBin},     {"ztarget.bmp", Art::kTarget},
-    {"zlock2.bmp", Art::kUnlock}, {"zlock1.bmp", Art::kLock},     {"exit.bmp", Art::kExit},
+    {"save.bmp", Art::kSave},     {"load.bmp", Art::kLoad},   {"stretch.bmp", Art::kStretch},
+    {"rotate.bmp", Art::kRotate}, {"ZBucket.bmp", Art::kBin}, {"ztarget.bmp", Art::kTarget},
+    {"zlock2.bmp", Art::kUnlock}, {"zlock1.bmp", Art::kLock}, {"exit.bmp", Art::kExit},
     {"ztarget2.bmp", Art::kTask},
 };
 
@@ -50,8 +61,12 @@ bool SaveIcon(const std::string& root, const IconEntry& e) {
 
 }  // namespace
 
-const char* const* PartIconFiles(int* count) { return Names(kPartIcons, count); }
-const char* const* ToolIconFiles(int* count) { return Names(kToolIcons, count); }
+const char* const* PartIconFiles(int* count) {
+  return Names(kPartIcons, count);
+}
+const char* const* ToolIconFiles(int* count) {
+  return Names(kToolIcons, count);
+}
 
 bool ForgeIcons(const std::string& imagesRoot) {
   for (const IconEntry& e : kPartIcons) {

@@ -7,7 +7,8 @@
 namespace qv::forge {
 namespace {
 
-using namespace ink;
+using namespace style;
+using namespace style::ink;
 
 void Line(cairo_t* cr, double x0, double y0, double x1, double y1, Rgb c, double w) {
   cairo_move_to(cr, x0, y0);
@@ -147,10 +148,10 @@ void Bucket(cairo_t* cr, double lw) {
   cairo_line_to(cr, 18.5, 22.5);
   cairo_line_to(cr, 5.5, 22.5);
   cairo_close_path(cr);
-  FillLit(cr, kBlue, lw);
-  Line(cr, 4.2, 14, 19.8, 14, Lighter(kBlue, 0.4), lw * 0.8);
+  FillLit(cr, kSteel, lw);
+  Line(cr, 4.2, 14, 19.8, 14, Lighter(kSteel, 0.4), lw * 0.8);
   Ellipse(cr, 12, 9, 9, 2);
-  FillFlat(cr, Darker(kBlue, 0.45), lw);
+  FillFlat(cr, Darker(kSteel, 0.45), lw);
   Gloss(cr, 7, 16, 1.4, 4, 0.5);
 }
 
@@ -211,7 +212,7 @@ void Lever(cairo_t* cr, double lw) {
   cairo_line_to(cr, 17, 21);
   cairo_line_to(cr, 7, 21);
   cairo_close_path(cr);
-  FillLit(cr, kSteel, lw);
+  FillLit(cr, kRed, lw);
   cairo_save(cr);
   cairo_translate(cr, 12, 11);
   cairo_rotate(cr, -0.38);
@@ -226,9 +227,9 @@ void RopeBlock(cairo_t* cr, double lw) {
   RoundedRect(cr, 9.5, 1, 5, 8, 1);
   FillLit(cr, kDark, lw);
   Circle(cr, 12, 13, 8.5);
-  FillLit(cr, kOrange, lw);
+  FillLit(cr, Hex(0xa8692f), lw);
   Circle(cr, 12, 13, 5.5);
-  FillFlat(cr, Darker(kOrange, 0.3), lw * 0.8);
+  FillFlat(cr, Darker(Hex(0xa8692f), 0.3), lw * 0.8);
   Circle(cr, 12, 13, 2);
   FillLit(cr, kSteel, lw * 0.8);
   Gloss(cr, 8.5, 8.5, 2.5, 1.8, 0.6);
@@ -311,11 +312,11 @@ void Flashlight(cairo_t* cr, double lw) {
   cairo_line_to(cr, 10, 17);
   cairo_line_to(cr, 4, 19);
   cairo_close_path(cr);
-  FillLit(cr, kRed, lw);
+  FillLit(cr, kSteel, lw);
   RoundedRect(cr, 9.5, 8.5, 13, 7, 1.5);
-  FillLit(cr, kRed, lw);
+  FillLit(cr, kBlue, lw);
   RoundedRect(cr, 14, 10.5, 3, 3, 0.8);
-  FillFlat(cr, kYellow, lw * 0.7);
+  FillFlat(cr, kRed, lw * 0.7);
   Ellipse(cr, 4, 12, 1.4, 6.6);
   FillFlat(cr, Hex(0xfff7a8), lw);
 }
@@ -367,14 +368,14 @@ void Candle(cairo_t* cr, double lw) {
   FillFlat(cr, kYellow, 0);
   Line(cr, 12, 9, 12, 11, kOutline, lw);
   RoundedRect(cr, 7.5, 10.5, 9, 11.5, 1.5);
-  FillLit(cr, kCream, lw);
+  FillLit(cr, kRed, lw);
   cairo_move_to(cr, 8.5, 11);
   cairo_curve_to(cr, 9, 14, 10, 14, 10, 12);
-  SetColour(cr, kWhite);
+  SetColour(cr, Lighter(kRed, 0.5));
   cairo_set_line_width(cr, lw);
   cairo_stroke(cr);
   RoundedRect(cr, 4, 21, 16, 2.5, 1.2);
-  FillLit(cr, kSteel, lw);
+  FillLit(cr, Hex(0xd8a630), lw);
 }
 
 void Pinion(cairo_t* cr, double lw) {
@@ -495,9 +496,9 @@ void Magnifier(cairo_t* cr, double lw) {
   cairo_set_line_width(cr, lw * 4.8);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_stroke(cr);
-  Line(cr, 15, 15, 21.5, 21.5, kBrown, lw * 2.8);
+  Line(cr, 15, 15, 21.5, 21.5, Hex(0xa8692f), lw * 2.8);
   Circle(cr, 10, 10, 8.5);
-  FillLit(cr, kDark, lw);
+  FillLit(cr, Hex(0xd8a630), lw);
   Circle(cr, 10, 10, 6.6);
   cairo_pattern_t* p = cairo_pattern_create_linear(4, 4, 16, 16);
   cairo_pattern_add_color_stop_rgb(p, 0, 0.85, 0.96, 1.0);
@@ -593,16 +594,17 @@ void Rotate(cairo_t* cr, double lw) {
 
 void Bin(cairo_t* cr, double lw) {
   RoundedRect(cr, 9, 1.5, 6, 3, 1);
-  FillLit(cr, kSteel, lw);
+  FillLit(cr, Hex(0x7a8aa3), lw);
   RoundedRect(cr, 3.5, 4, 17, 3.2, 1);
-  FillLit(cr, kSteel, lw);
+  FillLit(cr, Hex(0x7a8aa3), lw);
   cairo_move_to(cr, 5, 7.5);
   cairo_line_to(cr, 19, 7.5);
   cairo_line_to(cr, 17.5, 22.5);
   cairo_line_to(cr, 6.5, 22.5);
   cairo_close_path(cr);
-  FillLit(cr, kSteel, lw);
-  for (int i = 0; i < 3; ++i) Line(cr, 9 + i * 3, 10, 9.2 + i * 2.8, 20, Darker(kSteel, 0.35), lw);
+  FillLit(cr, Hex(0x7a8aa3), lw);
+  for (int i = 0; i < 3; ++i)
+    Line(cr, 9 + i * 3, 10, 9.2 + i * 2.8, 20, Darker(Hex(0x7a8aa3), 0.35), lw);
 }
 
 void TargetRings(cairo_t* cr, double cx, double cy, double r, double lw) {
@@ -621,28 +623,18 @@ void Target(cairo_t* cr, double lw) {
   Arrow(cr, 22, 2, 12.5, 11.5, kYellow, lw * 0.8, false);
 }
 
-void Padlock(cairo_t* cr, double lw, bool open) {
+void Padlock(cairo_t* cr, double lw) {
   for (int pass = 0; pass < 2; ++pass) {
     cairo_new_path(cr);
-    if (open) {
-      cairo_move_to(cr, 16, 11);
-      cairo_line_to(cr, 16, 7.5);
-      cairo_arc(cr, 12, 7.5, 4, 0, M_PI);
-      cairo_rotate(cr, 0);
-    } else {
-      cairo_move_to(cr, 16, 12);
-      cairo_arc_negative(cr, 12, 8, 4, 0, M_PI);
-      cairo_line_to(cr, 8, 12);
-    }
+    cairo_move_to(cr, 16, 12);
+    cairo_arc_negative(cr, 12, 8, 4, 0, M_PI);
+    cairo_line_to(cr, 8, 12);
     SetColour(cr, pass ? kSteel : kOutline);
     cairo_set_line_width(cr, pass ? 2 : 2 + 2 * lw);
     cairo_stroke(cr);
   }
-  if (open) {
-    // the shackle swung up and aside
-  }
   RoundedRect(cr, 5, 11, 14, 11, 2);
-  FillLit(cr, open ? kLime : kYellow, lw);
+  FillLit(cr, kYellow, lw);
   Circle(cr, 12, 15.5, 1.6);
   FillFlat(cr, kOutline, 0);
   cairo_rectangle(cr, 11.3, 15.5, 1.4, 3.5);
@@ -650,24 +642,22 @@ void Padlock(cairo_t* cr, double lw, bool open) {
 }
 
 void OpenLock(cairo_t* cr, double lw) {
-  cairo_save(cr);
-  cairo_translate(cr, 0, 0);
+  // The shackle lifted out of the body on its right leg.
   for (int pass = 0; pass < 2; ++pass) {
     cairo_new_path(cr);
-    cairo_move_to(cr, 16, 11);
-    cairo_line_to(cr, 16, 6.5);
-    cairo_arc_negative(cr, 20, 6.5, 4, M_PI, 0);
-    cairo_line_to(cr, 24, 8);
+    cairo_move_to(cr, 8, 12);
+    cairo_line_to(cr, 8, 5);
+    cairo_arc(cr, 12, 5, 4, M_PI, 2 * M_PI);
+    cairo_line_to(cr, 16, 7.5);
     SetColour(cr, pass ? kSteel : kOutline);
     cairo_set_line_width(cr, pass ? 2 : 2 + 2 * lw);
     cairo_stroke(cr);
   }
-  cairo_restore(cr);
-  RoundedRect(cr, 3, 11, 14, 11, 2);
+  RoundedRect(cr, 5, 11, 14, 11, 2);
   FillLit(cr, kLime, lw);
-  Circle(cr, 10, 15.5, 1.6);
+  Circle(cr, 12, 15.5, 1.6);
   FillFlat(cr, kOutline, 0);
-  cairo_rectangle(cr, 9.3, 15.5, 1.4, 3.5);
+  cairo_rectangle(cr, 11.3, 15.5, 1.4, 3.5);
   FillFlat(cr, kOutline, 0);
 }
 
@@ -703,38 +693,102 @@ void DrawArt(cairo_t* cr, Art art, double lw) {
   cairo_save(cr);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   switch (art) {
-    case Art::kMagnifier: Magnifier(cr, lw); break;
-    case Art::kTennisBall: TennisBall(cr, lw); break;
-    case Art::kFootball: Football(cr, lw); break;
-    case Art::kBucket: Bucket(cr, lw); break;
-    case Art::kBrick: Brick(cr, lw); break;
-    case Art::kRope: Rope(cr, lw); break;
-    case Art::kLever: Lever(cr, lw); break;
-    case Art::kRopeBlock: RopeBlock(cr, lw); break;
-    case Art::kSquirrelCage: SquirrelCage(cr, lw); break;
-    case Art::kBalloon: Balloon(cr, lw); break;
-    case Art::kScissors: Scissors(cr, lw); break;
-    case Art::kFlashlight: Flashlight(cr, lw); break;
-    case Art::kTrack: Track(cr, lw); break;
-    case Art::kLoopRope: LoopRope(cr, lw); break;
-    case Art::kCandle: Candle(cr, lw); break;
-    case Art::kPinion: Pinion(cr, lw); break;
-    case Art::kBomb: Bomb(cr, lw); break;
-    case Art::kOstrich: Ostrich(cr, lw); break;
-    case Art::kPistol: Pistol(cr, lw); break;
-    case Art::kGround: Ground(cr, lw); break;
-    case Art::kRabbit: Rabbit(cr, lw); break;
-    case Art::kCarrot: Carrot(cr, lw); break;
-    case Art::kSave: Save(cr, lw); break;
-    case Art::kLoad: Load(cr, lw); break;
-    case Art::kStretch: Stretch(cr, lw); break;
-    case Art::kRotate: Rotate(cr, lw); break;
-    case Art::kBin: Bin(cr, lw); break;
-    case Art::kTarget: Target(cr, lw); break;
-    case Art::kUnlock: OpenLock(cr, lw); break;
-    case Art::kLock: Padlock(cr, lw, false); break;
-    case Art::kExit: Exit(cr, lw); break;
-    case Art::kTask: Task(cr, lw); break;
+    case Art::kMagnifier:
+      Magnifier(cr, lw);
+      break;
+    case Art::kTennisBall:
+      TennisBall(cr, lw);
+      break;
+    case Art::kFootball:
+      Football(cr, lw);
+      break;
+    case Art::kBucket:
+      Bucket(cr, lw);
+      break;
+    case Art::kBrick:
+      Brick(cr, lw);
+      break;
+    case Art::kRope:
+      Rope(cr, lw);
+      break;
+    case Art::kLever:
+      Lever(cr, lw);
+      break;
+    case Art::kRopeBlock:
+      RopeBlock(cr, lw);
+      break;
+    case Art::kSquirrelCage:
+      SquirrelCage(cr, lw);
+      break;
+    case Art::kBalloon:
+      Balloon(cr, lw);
+      break;
+    case Art::kScissors:
+      Scissors(cr, lw);
+      break;
+    case Art::kFlashlight:
+      Flashlight(cr, lw);
+      break;
+    case Art::kTrack:
+      Track(cr, lw);
+      break;
+    case Art::kLoopRope:
+      LoopRope(cr, lw);
+      break;
+    case Art::kCandle:
+      Candle(cr, lw);
+      break;
+    case Art::kPinion:
+      Pinion(cr, lw);
+      break;
+    case Art::kBomb:
+      Bomb(cr, lw);
+      break;
+    case Art::kOstrich:
+      Ostrich(cr, lw);
+      break;
+    case Art::kPistol:
+      Pistol(cr, lw);
+      break;
+    case Art::kGround:
+      Ground(cr, lw);
+      break;
+    case Art::kRabbit:
+      Rabbit(cr, lw);
+      break;
+    case Art::kCarrot:
+      Carrot(cr, lw);
+      break;
+    case Art::kSave:
+      Save(cr, lw);
+      break;
+    case Art::kLoad:
+      Load(cr, lw);
+      break;
+    case Art::kStretch:
+      Stretch(cr, lw);
+      break;
+    case Art::kRotate:
+      Rotate(cr, lw);
+      break;
+    case Art::kBin:
+      Bin(cr, lw);
+      break;
+    case Art::kTarget:
+      Target(cr, lw);
+      break;
+    case Art::kUnlock:
+      OpenLock(cr, lw);
+      break;
+    case Art::kLock:
+      Padlock(cr, lw);
+      break;
+    case Art::kExit:
+      Exit(cr, lw);
+      break;
+    case Art::kTask:
+      Task(cr, lw);
+      break;
   }
   cairo_restore(cr);
 }

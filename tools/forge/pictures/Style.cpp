@@ -2,13 +2,17 @@
 
 #include <cmath>
 
-namespace qv::forge {
+namespace qv::forge::style {
 
 Rgb Mix(Rgb a, Rgb b, double t) {
   return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
-Rgb Lighter(Rgb c, double t) { return Mix(c, ink::kWhite, t); }
-Rgb Darker(Rgb c, double t) { return Mix(c, Rgb{0, 0, 0}, t); }
+Rgb Lighter(Rgb c, double t) {
+  return Mix(c, ink::kWhite, t);
+}
+Rgb Darker(Rgb c, double t) {
+  return Mix(c, Rgb{0, 0, 0}, t);
+}
 
 void SetColour(cairo_t* cr, Rgb c, double alpha) {
   cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
@@ -79,8 +83,7 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
   cairo_restore(cr);
 }
 
-void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points,
-          double turn) {
+void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points, double turn) {
   cairo_new_sub_path(cr);
   for (int i = 0; i < points * 2; ++i) {
     double a = turn + M_PI * i / points - M_PI / 2;
@@ -90,4 +93,4 @@ void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int poi
   cairo_close_path(cr);
 }
 
-}  // namespace qv::forge
+}  // namespace qv::forge::style

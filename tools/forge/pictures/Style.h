@@ -1,7 +1,8 @@
 #pragma once
 #include <cairo.h>
 
-namespace qv::forge {
+// Kept in a namespace of their own so they never meet the part sprites' ink.
+namespace qv::forge::style {
 
 // The shared look of every picture: dark outlines, light from the top left,
 // a bright palette.
@@ -53,4 +54,4 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 void Star(cairo_t* cr, double cx, double cy, double outer, double inner, int points,
           double turn = 0);
 
-}  // namespace qv::forge
+}  // namespace qv::forge::style

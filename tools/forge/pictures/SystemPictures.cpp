@@ -10,10 +10,11 @@
 namespace qv::forge {
 namespace {
 
-using namespace ink;
+using namespace style;
+using namespace style::ink;
 
 const SystemPicture kPictures[] = {
-    {"DlgTexture.bmp", 32, 32, true},   {"Logo240x320.bmp", 240, 320, true},
+    {"DlgTexture.bmp", 32, 32, true},    {"Logo240x320.bmp", 240, 320, true},
     {"Menu240x320.bmp", 240, 320, true}, {"Cursor1.bmp", 11, 17, true},
     {"Cursor2.bmp", 23, 22, true},       {"Cursor3.bmp", 23, 22, true},
     {"Locker.bmp", 9, 11, true},         {"Target.bmp", 10, 10, true},
@@ -127,27 +128,42 @@ void RopeCurve(cairo_t* cr, double x0, double y0, double cx, double cy, double x
   }
 }
 
+// Speed lines trailing to the right of (x, y).
+void Motion(cairo_t* cr, double x, double y) {
+  for (int i = 0; i < 3; ++i) {
+    cairo_move_to(cr, x + 12 + i * 2, y - 4 + i * 4);
+    cairo_line_to(cr, x + 24 + i * 3, y - 4 + i * 4);
+  }
+  SetColour(cr, kWhite, 0.9);
+  cairo_set_line_width(cr, 1.5);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_stroke(cr);
+}
+
 void DrawLogo(Frame& f, const std::string& fontDir) {
   cairo_t* cr = f.Cr();
   Sky(cr, 290, Hex(0x2f7fd6), Hex(0x9fd8ff));
   Cloud(cr, 196, 62, 1.0);
-  Cloud(cr, 40, 130, 0.8);
+  Cloud(cr, 200, 190, 0.7);
   Title(cr, fontDir, 120, 100, 40);
-  // The scene: a rope from the balloon over a pulley to a bucket, a ball on a
-  // lever, a bomb about to go, a rabbit after a carrot.
-  PlaceArt(cr, Art::kRopeBlock, 150, 132, 30, 1.6);
-  RopeCurve(cr, 48, 196, 90, 150, 157, 140);
-  RopeCurve(cr, 178, 140, 183, 170, 186, 200);
-  PlaceArt(cr, Art::kBalloon, 26, 140, 48, 1.8);
-  PlaceArt(cr, Art::kBucket, 168, 192, 38, 1.8);
+  // The scene: a balloon lifting a bucket over a pulley, a ball on a lever,
+  // a rabbit after its carrot, a candle by a bomb, an ostrich looking on.
+  PlaceArt(cr, Art::kRopeBlock, 105, 116, 30, 1.6);
+  RopeCurve(cr, 45, 178, 60, 150, 109.6, 134);
+  RopeCurve(cr, 130.4, 134, 130.5, 150, 130.6, 170);
+  PlaceArt(cr, Art::kBalloon, 20, 128, 50, 1.8);
+  PlaceArt(cr, Art::kTennisBall, 124, 170, 14, 1.2);
+  PlaceArt(cr, Art::kBucket, 110.6, 168, 40, 1.8);
+  Motion(cr, 196, 150);
+  PlaceArt(cr, Art::kTennisBall, 198, 142, 18, 1.3);
   GrassStrip(cr, 262, 60, 240);
-  PlaceArt(cr, Art::kLever, 62, 218, 52, 1.8);
-  PlaceArt(cr, Art::kFootball, 58, 204, 22, 1.4);
-  PlaceArt(cr, Art::kTennisBall, 112, 178, 16, 1.2);
-  PlaceArt(cr, Art::kBomb, 196, 232, 34, 1.8);
-  PlaceArt(cr, Art::kCandle, 130, 236, 30, 1.6);
-  PlaceArt(cr, Art::kRabbit, 4, 230, 36, 1.6);
-  PlaceArt(cr, Art::kCarrot, 40, 250, 18, 1.3);
+  PlaceArt(cr, Art::kLever, 4, 215, 56, 1.8);
+  PlaceArt(cr, Art::kFootball, 3, 225, 22, 1.5);
+  PlaceArt(cr, Art::kRabbit, 62, 224, 40, 1.7);
+  PlaceArt(cr, Art::kCarrot, 98, 244, 20, 1.4);
+  PlaceArt(cr, Art::kCandle, 120, 235, 30, 1.6);
+  PlaceArt(cr, Art::kBomb, 148, 230, 36, 1.8);
+  PlaceArt(cr, Art::kOstrich, 192, 216, 48, 1.8);
   // The line of small text at the bottom sits on calm dark soil.
   cairo_rectangle(cr, 0, 284, 240, 36);
   SetColour(cr, Hex(0x4a2a17));
