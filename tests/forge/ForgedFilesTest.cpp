@@ -128,10 +128,15 @@ TEST(ForgedFiles, CompanionsMatchTheirPicturesAndHaveNoFringe) {
   EXPECT_GE(pictures, 8 + 32);
 }
 
+// A second run, with FreeType asked through the environment for another
+// hinting interpreter, writes the same bytes as the build's run.
 TEST(ForgedFiles, ASecondRunWritesTheSameBytes) {
   TempDir dir;
   const std::string images = dir.Path() + "/Images";
-  ASSERT_EQ(std::system((std::string("\"") + QV_FORGE_EXE + "\" \"" + images + "\"").c_str()), 0);
+  const std::string command =
+      std::string("FREETYPE_PROPERTIES=truetype:interpreter-version=35 \"") + QV_FORGE_EXE +
+      "\" \"" + images + "\"";
+  ASSERT_EQ(std::system(command.c_str()), 0);
   int files = 0;
   for (const auto& e : fs::recursive_directory_iterator(ForgedImages())) {
     if (!e.is_regular_file()) continue;

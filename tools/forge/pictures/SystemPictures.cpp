@@ -38,7 +38,7 @@ void DrawTexture(Frame& f) {
     for (int x = 0; x < n; ++x) {
       // Every term repeats over n pixels, so the tile joins without a seam.
       double weave = std::sin(2 * M_PI * (x + y) / n) * std::sin(2 * M_PI * (x - y) / n);
-      double v = 0.045 * weave + 0.03 * Grain(x, y) + 0.02 * std::cos(4 * M_PI * y / n);
+      double v = 0.035 * weave + 0.025 * Grain(x, y) + 0.02 * std::cos(4 * M_PI * y / n);
       Rgb c = {0.25 + v, 0.27 + v, 0.44 + v * 1.2};
       cairo_rectangle(cr, x, y, 1, 1);
       SetColour(cr, c);
