@@ -272,7 +272,9 @@ bool ForgeCage(const std::string& root) {
     DrawStand(cr);
     DrawWheel(cr, turn);
     DrawSquirrel(cr, step * 2 * kPi / 6, running);
-    DrawPulley(cr, turn * 3);
+    // The belt pulley turns clockwise, geared against the cage, so belts
+    // leave it the way pinions and tracks turn when driven forward.
+    DrawPulley(cr, -turn * 3);
     ok = SaveNumbered(frame, root, "squirre_cage\\m_e3_00%02d.bmp",
                       "squirre_cage\\A_m_e3_00%02d.bmp", f) &&
          ok;
