@@ -12,7 +12,7 @@ constexpr double kPi = 3.14159265358979;
 // lies at 12..24 and the box's top-right corner, the fuse point, at (25, 12).
 constexpr int kSize = 37;
 constexpr double kCentre = 18.5;
-constexpr double kRadius = 6.5;
+constexpr double kRadius = 6.0;  // the outline's outer edge meets the box
 constexpr int kFuseFrames = 3;
 constexpr int kFrames = 14;
 constexpr Rgb kShell{56, 62, 84};
