@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "forge/ForgeTree.h"
+#include "gfx/Surface.h"
+#include "platform/Display.h"
 #include "support/TempDir.h"
 
 namespace qv::test {
@@ -58,9 +60,15 @@ void ExpectPicture(const std::string& path, int width, int height, int maxW, int
   }
   EXPECT_LE(pic.width, maxW);
   EXPECT_LE(pic.height, maxH);
+  // The game's own loaders take the picture and its companion.
+  Surface sprite(kFormatDirect565, 16);
+  ASSERT_TRUE(sprite.LoadBitmap(path.c_str()));
+  EXPECT_EQ(sprite.Width(), pic.width);
+  EXPECT_EQ(sprite.Height(), pic.height);
   std::string alpha = CompanionOf(path);
   EXPECT_EQ(!alpha.empty(), companion);
   if (alpha.empty()) return;
+  ASSERT_TRUE(sprite.LoadAlpha(alpha.c_str()));
   qv::forge::Picture mask;
   ASSERT_TRUE(qv::forge::ReadPicture(alpha, &mask));
   EXPECT_EQ(BitCount(alpha), 8);

@@ -3,6 +3,9 @@
 #include <string>
 
 #include "forge/ForgeTree.h"
+#include "gfx/Font.h"
+#include "gfx/Surface.h"
+#include "platform/Display.h"
 
 namespace qv::test {
 namespace {
@@ -14,20 +17,6 @@ struct FontCase {
 const FontCase kFonts[] = {{"Z_System\\FontBig176x208.bmp", 1},
                            {"Z_System\\FontSmall176x208.bmp", 1},
                            {"Z_System\\FontMenu240x320.bmp", 2}};
-
-// Width of a line as the game measures it.
-int Width(const forge::FontPreview& f, int spacing, const std::string& text) {
-  int w = 0;
-  for (unsigned char c : text) {
-    if (c == ' ') {
-      w += f.sheetWidth / 112 / 2;
-      continue;
-    }
-    int i = c - 32;
-    w += f.a[i] / 4 + static_cast<int>(f.b[i] >> 2) + f.c[i] / 4 + spacing;
-  }
-  return w;
-}
 
 forge::FontPreview Load(const char* rel) {
   forge::FontPreview f;
@@ -74,52 +63,97 @@ TEST(ForgedFonts, SheetsHoldEveryGlyphInsideTheColumnsTheGameDraws) {
   }
 }
 
-TEST(ForgedFonts, MeasureLikeProportionalText) {
-  for (const FontCase& fc : kFonts) {
-    SCOPED_TRACE(fc.file);
-    forge::FontPreview f = Load(fc.file);
-    auto w = [&](const char* s) { return Width(f, 0, s); };
-    EXPECT_GT(w("W"), w("i"));
-    EXPECT_GT(w("m"), w("n"));
-    EXPECT_EQ(w("0"), w("8"));
-    EXPECT_LT(w("j"), w("J") + 4);
-    EXPECT_GE(f.sheetHeight, 10);
-    EXPECT_EQ(Width(f, fc.letterSpacing, ""), 0);
-    EXPECT_EQ(Width(f, 3, "  "), 2 * (f.sheetWidth / 112 / 2));  // spaces take no spacing
+// The three fonts as the application loads them, with its spacing.
+class GameFonts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < 3; ++i) {
+      ASSERT_TRUE(fonts_[i].Load(ForgedPath(kFonts[i].file).c_str())) << kFonts[i].file;
+      fonts_[i].SetLetterSpacing(kFonts[i].letterSpacing);
+    }
+    menu().SetLineGap(3);
+  }
+  Font& big() { return fonts_[0]; }
+  Font& small() { return fonts_[1]; }
+  Font& menu() { return fonts_[2]; }
+  Font fonts_[3];
+};
+
+// Drawn through the game's own glyph routine, every character puts down all
+// the ink of its cell: nothing is cut off by its width record.
+TEST_F(GameFonts, EveryGlyphDrawsAllItsInk) {
+  for (int k = 0; k < 3; ++k) {
+    SCOPED_TRACE(kFonts[k].file);
+    const forge::FontPreview sheet = Load(kFonts[k].file);
+    const int cell = fonts_[k].CellWidth();
+    for (int c = 33; c <= 126; ++c) {
+      long inSheet = 0;
+      for (int y = 0; y < sheet.sheetHeight; ++y) {
+        for (int x = 0; x < cell; ++x)
+          inSheet += sheet.coverage[y * sheet.sheetWidth + (c - 32) * cell + x];
+      }
+      Surface s(kFormatDirect888, 24);
+      ASSERT_TRUE(s.Create(cell * 3, fonts_[k].SheetHeight()));
+      s.Clear(0, 0, 0);
+      fonts_[k].DrawGlyph(s, cell, 0, c, 255, 255, 255, 255, nullptr);
+      long drawn = 0;
+      for (int y = 0; y < s.Height(); ++y) {
+        for (int x = 0; x < s.Width(); ++x) {
+          std::uint8_t r, g, b;
+          s.ReadPixel(x, y, &r, &g, &b);
+          drawn += r;
+        }
+      }
+      EXPECT_EQ(drawn, inSheet) << "char " << c;
+    }
   }
 }
 
-TEST(ForgedFonts, TheScreensLayoutsFit) {
-  const forge::FontPreview big = Load(kFonts[0].file);
-  const forge::FontPreview small = Load(kFonts[1].file);
-  const forge::FontPreview menu = Load(kFonts[2].file);
+TEST_F(GameFonts, MeasureLikeProportionalText) {
+  for (int k = 0; k < 3; ++k) {
+    SCOPED_TRACE(kFonts[k].file);
+    Font& f = fonts_[k];
+    EXPECT_GT(f.TextWidth("W"), f.TextWidth("i"));
+    EXPECT_GT(f.TextWidth("m"), f.TextWidth("n"));
+    EXPECT_EQ(f.TextWidth("0"), f.TextWidth("8"));
+    EXPECT_GE(f.SheetHeight(), 10);
+    EXPECT_EQ(f.TextWidth("  "), 2 * (f.CellWidth() / 2));  // spaces take no spacing
+    EXPECT_EQ(f.TextWidth("ab"), f.GlyphAdvance('a') + f.GlyphAdvance('b') + 2 * f.LetterSpacing());
+    // "f" and "j" may reach past their pen; their advance stays positive.
+    EXPECT_GT(f.GlyphAdvance('f'), 0);
+    EXPECT_GT(f.GlyphAdvance('j'), 0);
+  }
+  EXPECT_GT(menu().SheetHeight(), big().SheetHeight());
+  EXPECT_GE(big().SheetHeight(), small().SheetHeight());
+}
+
+TEST_F(GameFonts, TheScreensLayoutsFit) {
   // Seven menu entries one line apart from y = 147 end above y = 315, right
   // aligned at x = 112 with room to their left.
-  const int m = menu.sheetHeight + 3;
-  EXPECT_LE(147 + 7 * m, 315);
+  EXPECT_LE(147 + 7 * menu().LineHeight(), 315);
   for (const char* e : {"Play", "Create", "Options", "Help", "About", "Learn", "Exit"}) {
-    EXPECT_LE(Width(menu, 2, e), 100) << e;
+    EXPECT_LE(menu().TextWidth(e), 100) << e;
   }
-  EXPECT_LE(Width(menu, 2, "Select level"), 200);
+  EXPECT_LE(menu().TextWidth("Select level"), 200);
   // The descriptions type out from x = 140 on a 240-pixel screen.
   for (const char* line :
        {"Start new", "continue", "existing", "puzzles to", "share with", "preferen-", "helpfull",
         "informa-", "credits.", "Learn how", "   back :-)"}) {
-    EXPECT_LE(140 + Width(small, 0, line), 236) << line;
+    EXPECT_LE(140 + small().TextWidth(line), 236) << line;
   }
   // Message boxes are 220 pixels wide; the longest is the low-memory one.
-  const int a = big.sheetHeight, b = a + 4;
+  const int a = big().LineHeight(), b = a + 4;
   for (const char* line : {"exit to main menu.", "The program will", "Congratulations!!!",
                            "The puzzle is solved", "Choose your action:"}) {
-    EXPECT_LE(Width(big, 1, line), 210) << line;
+    EXPECT_LE(big().TextWidth(line), 210) << line;
   }
   EXPECT_LE(b + 7 * a + 20, 300);
-  // The options page stacks eleven rows of big text and buttons in 310 pixels.
+  // The options page stacks its rows of big text and buttons in 310 pixels.
   EXPECT_LT(7 * a + b / 2 + 2 * (b / 2 + a) + b + b + b / 2, 310);
-  EXPECT_LE(11 + Width(big, 1, "CHOOSE BUTTON:") + Width(big, 1, "Enter") + 4, 225);
-  EXPECT_LE(Width(big, 1, "Press CHOOSE button..."), 220);
+  EXPECT_LE(11 + big().TextWidth("CHOOSE BUTTON:") + big().TextWidth("Enter") + 4, 225);
+  EXPECT_LE(big().TextWidth("Press CHOOSE button..."), 220);
   // The board's button strip holds both buttons on one row.
-  EXPECT_LE(Width(big, 1, "Start puzzle") + Width(big, 1, " Menu ") + 16, 240);
+  EXPECT_LE(big().TextWidth("Start puzzle") + big().TextWidth(" Menu ") + 16, 240);
 }
 
 }  // namespace
