@@ -66,7 +66,15 @@ void Cloud(cairo_t* cr, double x, double y, double s) {
 }
 
 // The title, centred on cx with its baseline at y.
-void Title(cairo_t* cr, const std::string& fontDir, double cx, double y, double size) {
+// Top, middle and bottom colours of the title's letters.
+struct TitleColours {
+  Rgb top, middle, bottom;
+};
+constexpr TitleColours kWarmTitle = {Hex(0xfff58c), Hex(0xffcc29), Hex(0xf5731a)};
+constexpr TitleColours kCoolTitle = {Hex(0xeefbff), Hex(0x8fdcff), Hex(0x3a86e8)};
+
+void Title(cairo_t* cr, const std::string& fontDir, double cx, double y, double size,
+           const TitleColours& colours) {
   const std::string face = fontDir + "/DejaVuSans-Bold.ttf";
   const double tracking = size * 0.02;
   const double wave = size * 0.06;
@@ -90,9 +98,10 @@ void Title(cairo_t* cr, const std::string& fontDir, double cx, double y, double 
       cairo_stroke(cr);
     } else {
       cairo_pattern_t* p = cairo_pattern_create_linear(0, y - size * 0.75, 0, y + size * 0.05);
-      cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.96, 0.55);
-      cairo_pattern_add_color_stop_rgb(p, 0.5, 1.0, 0.80, 0.16);
-      cairo_pattern_add_color_stop_rgb(p, 1, 0.96, 0.45, 0.10);
+      const Rgb stops[3] = {colours.top, colours.middle, colours.bottom};
+      for (int k = 0; k < 3; ++k) {
+        cairo_pattern_add_color_stop_rgb(p, k * 0.5, stops[k].r, stops[k].g, stops[k].b);
+      }
       cairo_set_source(cr, p);
       cairo_fill_preserve(cr);
       cairo_pattern_destroy(p);
@@ -145,7 +154,7 @@ void DrawLogo(Frame& f, const std::string& fontDir) {
   Sky(cr, 290, Hex(0x2f7fd6), Hex(0x9fd8ff));
   Cloud(cr, 196, 62, 1.0);
   Cloud(cr, 200, 190, 0.7);
-  Title(cr, fontDir, 120, 100, 40);
+  Title(cr, fontDir, 120, 100, 40, kWarmTitle);
   // The scene: a balloon lifting a bucket over a pulley, a ball on a lever,
   // a rabbit after its carrot, a candle by a bomb, an ostrich looking on.
   PlaceArt(cr, Art::kRopeBlock, 105, 116, 30, 1.6);
@@ -201,7 +210,7 @@ void DrawMenu(Frame& f, const std::string& fontDir) {
   SetColour(cr, kWhite, 0.13);
   cairo_fill(cr);
   cairo_restore(cr);
-  Title(cr, fontDir, 120, 60, 39);
+  Title(cr, fontDir, 120, 60, 39, kCoolTitle);
   // A shelf of parts under the title.
   RoundedRect(cr, 8, 124, 224, 7, 3);
   FillLit(cr, kWood, 1.5);
