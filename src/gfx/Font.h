@@ -5,6 +5,7 @@
 
 namespace qv {
 
+class MemoryFile;
 class Surface;
 
 constexpr int kFontFirstChar = 32;
@@ -45,8 +46,13 @@ class Font {
   Font& operator=(const Font&) = delete;
   ~Font();
 
+  // Reads a font file; a failure leaves the font unloaded.
   bool Load(const char* path);
+  // The same from bytes in memory (fuzzers, tools).
+  bool LoadBytes(const void* data, int size);
   int CellWidth() const;
+  // Sheet height plus line gap; 0 for a font that failed to load, so callers
+  // that divide by it must guard.
   int LineHeight() const;
   // Draws one line; (x, y) is the left end and top of the row. clip (Fixed
   // pixels, edges included) may be null. Returns nothing; see TextWidth.
@@ -55,7 +61,10 @@ class Font {
   // Draws one character; returns the advance from x.
   int DrawGlyph(Surface& surface, int x, int y, int c, std::uint8_t r, std::uint8_t g,
                 std::uint8_t b, std::uint8_t alpha, const Box* clip) const;
+  // Width DrawText advances over (spaces cellWidth / 2, other characters
+  // GlyphAdvance + letter spacing); 0 for null text or a failed font.
   int TextWidth(const char* text) const;
+  // Pen offset A / 4 plus advance; 0 outside 32..127.
   int GlyphAdvance(int c) const;
   void SetLetterSpacing(int pixels) { letterSpacing_ = pixels; }
   void SetLineGap(int pixels) { lineGap_ = pixels; }
@@ -74,6 +83,11 @@ class Font {
     int left = 0, top = 0, right = -1, bottom = 0;
   };
   void Free();
+  bool LoadFrom(MemoryFile& file);
+  bool ReadRecords(MemoryFile& file);
+  void BuildTables();
+  void DrawStyled(Surface& surface, int x, int y, int c, std::uint8_t r, std::uint8_t g,
+                  std::uint8_t b, int style, std::uint8_t alpha, const Box* clip) const;
 
   int sheetWidth_ = 0;
   int sheetHeight_ = 0;
@@ -83,6 +97,7 @@ class Font {
   FontDescription description_;
   int cellWidth_ = 0;
   GlyphRect rects_[256];
+  int offsets_[256] = {};  // A / 4: where the glyph starts right of the pen
   int advances_[256] = {};
   int letterSpacing_ = 2;
   int lineGap_ = 0;

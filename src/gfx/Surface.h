@@ -5,6 +5,7 @@
 
 namespace qv {
 
+class BmpFile;
 class Surface;
 
 // Per-format routines, chosen once when a surface is constructed.
@@ -39,6 +40,9 @@ class Surface {
   void FillAlpha(std::uint8_t value);
   bool LoadBitmap(const char* path);
   bool LoadAlpha(const char* path);
+  // The same conversions from a file already decoded (fuzzers, tools).
+  bool LoadBitmapFrom(const BmpFile& file);
+  bool LoadAlphaFrom(const BmpFile& file);
   bool Create(int width, int height);
   void Clear(std::uint8_t r, std::uint8_t g, std::uint8_t b);
   bool Release();

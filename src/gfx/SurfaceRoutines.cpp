@@ -1,16 +1,10 @@
 #include <cstring>
 
+#include "gfx/Blit.h"
 #include "gfx/PixelFormats.h"
 #include "gfx/Surface.h"
 
 namespace qv {
-
-// Defined with the sprite blits.
-void BlitPlain16(const Surface&, Surface&, int, int, int, int, int);
-void Blit444(const Surface&, Surface&, int, int, int, int, int);
-void Blit555(const Surface&, Surface&, int, int, int, int, int);
-void Blit565(const Surface&, Surface&, int, int, int, int, int);
-void Blit888(const Surface&, Surface&, int, int, int, int, int);
 
 namespace {
 
