@@ -44,8 +44,7 @@ bool ShippedLevelIntact(const char* path, MemoryFile& file) {
   if (!MatchShippedLevelPath(path, &number)) return true;
   std::uint32_t expected = 0;
   if (!ShippedLevelChecksum(number, &expected)) return false;
-  const std::uint16_t actual =
-      Checksum16(file.Data(), static_cast<std::size_t>(file.Size()));
+  const std::uint16_t actual = Checksum16(file.Data(), static_cast<std::size_t>(file.Size()));
   return (expected & 0xFFFFu) == actual;
 }
 

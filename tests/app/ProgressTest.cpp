@@ -22,7 +22,8 @@ TEST(ProgressTest, NumbersNameTheirFiles) {
   EXPECT_EQ(std::string(PuzzlePath(81).Text()), user.Path() + "/User10.pzl");
   EXPECT_TRUE(PuzzlePath(0).Empty());
   EXPECT_TRUE(PuzzlePath(82).Empty());
-  EXPECT_EQ(std::string(TutorialPath(3).Text()), std::string(LevelsFolder().Text()) + "tutor03.pzl");
+  EXPECT_EQ(std::string(TutorialPath(3).Text()),
+            std::string(LevelsFolder().Text()) + "tutor03.pzl");
   SetProgramFolderOverride("");
   SetUserFolderOverride("");
 }
@@ -68,10 +69,10 @@ TEST(ProgressTest, SolvingRaisesProgressOnlyBelowTheLastLevel) {
     int highest, solved, after;
   };
   const Case cases[] = {
-      {0, 1, 1},    // the first level opens the second
-      {5, 3, 5},    // an old level changes nothing
+      {0, 1, 1},                   // the first level opens the second
+      {5, 3, 5},                   // an old level changes nothing
       {69, 70, 70}, {70, 71, 70},  // the last level opens nothing
-      {3, 74, 3},   // a player slot changes nothing
+      {3, 74, 3},                  // a player slot changes nothing
       {0, 0, 0},
   };
   for (const Case& c : cases) {

@@ -187,10 +187,12 @@ TEST(PuzzleFileTest, DamagedFilesFail) {
       {"data offset past the end", [](auto& b) { b[4] = 0xFF, b[5] = 0x7F; }, true},
       {"record cut short", [](auto& b) { b.resize(16 + 3 * kObjectRecordSize + 4); }, false},
       {"kind without a class", [](auto& b) { b[16 + 3 * kObjectRecordSize + 2] = 15; }, false},
-      {"bullet record", [](auto& b) {
+      {"bullet record",
+       [](auto& b) {
          b[16 + 3 * kObjectRecordSize + 2] = 503 & 0xFF;
          b[16 + 3 * kObjectRecordSize + 3] = 503 >> 8;
-       }, false},
+       },
+       false},
       {"box far outside the scene", [](auto& b) { b[16 + 3 * kObjectRecordSize + 9] = 0x40; },
        false},
       {"huge box", [](auto& b) { b[16 + 3 * kObjectRecordSize + 15] = 0x10; }, false},

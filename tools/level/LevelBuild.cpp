@@ -145,8 +145,7 @@ bool BuildPuzzle(const LevelSource& source, Puzzle& puzzle, std::string* error) 
   return true;
 }
 
-bool CompileLevel(const LevelSource& source, std::vector<std::uint8_t>* bytes,
-                  std::string* error) {
+bool CompileLevel(const LevelSource& source, std::vector<std::uint8_t>* bytes, std::string* error) {
   auto puzzle = std::make_unique<Puzzle>();
   if (!BuildPuzzle(source, *puzzle, error)) return false;
   VectorStream out;
@@ -252,8 +251,7 @@ bool DecompileLevel(const std::vector<std::uint8_t>& bytes, LevelSource* source,
     return false;
   }
   std::string text(h.textLength, '\0');
-  if (in.Read(text.data(), h.textLength) != h.textLength ||
-      text.find('\0') != std::string::npos) {
+  if (in.Read(text.data(), h.textLength) != h.textLength || text.find('\0') != std::string::npos) {
     *error = "short or broken text";
     return false;
   }
@@ -289,7 +287,7 @@ bool DecompileLevel(const std::vector<std::uint8_t>& bytes, LevelSource* source,
       if (raw[i].id != id) continue;
       if (label[i].empty()) {
         int n = ++perKind[KindName(raw[i].kind)];
-        label[i] = std::string(KindName(raw[i].kind)) + (n > 1 ? std::to_string(n) : "");
+        label[i] = std::string(KindName(raw[i].kind)) + std::to_string(n);
       }
       *out = label[i];
       return true;

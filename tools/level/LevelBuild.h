@@ -16,8 +16,7 @@ namespace qv::level {
 // OnPlaced on every object, ids numbered from 1 in file order.
 bool BuildPuzzle(const LevelSource& source, Puzzle& puzzle, std::string* error);
 // The file bytes of a source, written by the game's own puzzle writer.
-bool CompileLevel(const LevelSource& source, std::vector<std::uint8_t>* bytes,
-                  std::string* error);
+bool CompileLevel(const LevelSource& source, std::vector<std::uint8_t>* bytes, std::string* error);
 // The source of a puzzle file, as short as the file allows; compiling it
 // gives the same bytes again. Files with content the source cannot express
 // (a foreign header, extra bytes, references to no object) are refused.

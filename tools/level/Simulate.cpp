@@ -14,8 +14,8 @@ void Trace(int tick, const World& world) {
   for (int i = 0; i < world.Count(); ++i) {
     const GameObject& o = *world.At(i);
     std::printf("%d %d %d %d %d %d %d %d %d %d %d\n", tick, i, o.GetKind(), o.box.x.Raw(),
-                o.box.y.Raw(), o.box.w.Raw(), o.box.h.Raw(), o.velocity.x.Raw(),
-                o.velocity.y.Raw(), o.flags, o.IsRemoved() ? 1 : 0);
+                o.box.y.Raw(), o.box.w.Raw(), o.box.h.Raw(), o.velocity.x.Raw(), o.velocity.y.Raw(),
+                o.flags, o.IsRemoved() ? 1 : 0);
   }
 }
 

@@ -6,7 +6,8 @@ namespace qv::level {
 
 std::string TickLimitPath(const std::string& puzzlePath) {
   std::string base = puzzlePath;
-  if (base.size() > 4 && base.compare(base.size() - 4, 4, ".pzl") == 0) base.resize(base.size() - 4);
+  if (base.size() > 4 && base.compare(base.size() - 4, 4, ".pzl") == 0)
+    base.resize(base.size() - 4);
   return base + ".ticks";
 }
 

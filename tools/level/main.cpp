@@ -17,13 +17,16 @@ struct CommandEntry {
 
 const CommandEntry kCommands[] = {
     {"compile", qv::level::RunCompile, "compile SRC.txt OUT.pzl      level source to puzzle file"},
-    {"decompile", qv::level::RunDecompile, "decompile IN.pzl             puzzle file to level source"},
+    {"decompile", qv::level::RunDecompile,
+     "decompile IN.pzl             puzzle file to level source"},
     {"simulate", qv::level::RunSimulate,
      "simulate IN.pzl --ticks N [--trace]  run the solution as Start would"},
     {"validate", qv::level::RunValidate,
      "validate [FILES]             solutions meet their tasks in time, bins alone do not"},
-    {"render", qv::level::RunRender, "render IN.pzl OUT.png [--tick N] [--scale S]  draw the scene"},
-    {"table", qv::level::RunTable, "table OUT.cpp [FILES]        generate the shipped-level checksums"},
+    {"render", qv::level::RunRender,
+     "render IN.pzl OUT.png [--tick N] [--scale S]  draw the scene"},
+    {"table", qv::level::RunTable,
+     "table OUT.cpp [FILES]        generate the shipped-level checksums"},
 };
 
 void PrintHelp() {

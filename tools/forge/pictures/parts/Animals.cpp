@@ -9,7 +9,9 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-double Ease(double t) { return t * t * (3.0 - 2.0 * t); }
+double Ease(double t) {
+  return t * t * (3.0 - 2.0 * t);
+}
 
 void Line(cairo_t* cr, double x0, double y0, double x1, double y1, Rgb colour, double width) {
   cairo_move_to(cr, x0, y0);
@@ -91,8 +93,8 @@ void DrawRabbit(cairo_t* cr, const RabbitPose& p) {
   DrawEar(cr, p.headX + 1.6, p.headY - 2.0, p.earTilt + 0.25, p.earLength);
   // Tail puff and the hind foot behind the body.
   Ellipse(cr, p.bodyX + p.bodyRx - 0.6, p.bodyY - 0.8, 1.8, 1.8);
-  FillInk(cr, kWhite, p.bodyX + p.bodyRx - 2, p.bodyY - 2.5, p.bodyX + p.bodyRx + 1.5,
-          p.bodyY + 1, 0.8);
+  FillInk(cr, kWhite, p.bodyX + p.bodyRx - 2, p.bodyY - 2.5, p.bodyX + p.bodyRx + 1.5, p.bodyY + 1,
+          0.8);
   TiltedEllipse(cr, p.bodyX, p.bodyY, p.bodyRx, p.bodyRy, p.bodyTilt);
   FillInk(cr, kFurLight, p.bodyX - p.bodyRx, p.bodyY - p.bodyRy, p.bodyX + p.bodyRx,
           p.bodyY + p.bodyRy);
@@ -182,8 +184,7 @@ bool ForgeRabbit(const std::string& root) {
     cairo_t* cr = frame.Cr();
     cairo_translate(cr, kRabbitWidth / 2.0, height);
     DrawRabbit(cr, pose);
-    ok = SaveNumbered(frame, root, "rabbit\\r_m1_00%02d.bmp", "rabbit\\A_r_m1_00%02d.bmp", f) &&
-         ok;
+    ok = SaveNumbered(frame, root, "rabbit\\r_m1_00%02d.bmp", "rabbit\\A_r_m1_00%02d.bmp", f) && ok;
   }
   return ok;
 }

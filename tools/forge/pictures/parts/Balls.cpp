@@ -95,8 +95,8 @@ void DrawBall(Frame& frame, Rgb body, PatternFn pattern, double turn) {
 // Frame f is the ball turned clockwise (rolling right) by f steps; the last
 // step wraps onto the first because the turn over all frames is a whole
 // number of the pattern's symmetry periods.
-bool ForgeBallSet(const std::string& root, int size, Rgb body, PatternFn pattern,
-                  double fullTurn, const char* name, const char* alpha) {
+bool ForgeBallSet(const std::string& root, int size, Rgb body, PatternFn pattern, double fullTurn,
+                  const char* name, const char* alpha) {
   bool ok = true;
   for (int f = 0; f < kRollFrames; ++f) {
     Frame frame(size, size);

@@ -23,7 +23,9 @@ struct Point {
   double y;
 };
 
-Point Lerp(Point a, Point b, double t) { return Point{a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t}; }
+Point Lerp(Point a, Point b, double t) {
+  return Point{a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
 
 // The fuse runs from the corner out to its tip; `left` is how much remains.
 void DrawFuse(cairo_t* cr, double left, bool spark) {
@@ -99,8 +101,8 @@ void Puffs(cairo_t* cr, double dist, double size, double alpha) {
     Ellipse(cr, kCentre + d * std::cos(a), kCentre + d * std::sin(a), size, size);
   }
   Ellipse(cr, kCentre, kCentre, dist * 0.8, dist * 0.8);
-  cairo_pattern_t* p = cairo_pattern_create_radial(kCentre - 4, kCentre - 5, 1, kCentre,
-                                                   kCentre, dist + size);
+  cairo_pattern_t* p =
+      cairo_pattern_create_radial(kCentre - 4, kCentre - 5, 1, kCentre, kCentre, dist + size);
   cairo_pattern_add_color_stop_rgba(p, 0, 0.78, 0.76, 0.74, alpha);
   cairo_pattern_add_color_stop_rgba(p, 1, 0.36, 0.34, 0.38, alpha);
   cairo_set_source(cr, p);

@@ -66,8 +66,7 @@ bool ForgeBucket(const std::string& root) {
     if (f == 1) DrawMouthFilled(cr);
     DrawHandle(cr);
     DrawPail(cr);
-    ok = SaveNumbered(frame, root, "bucket\\m_v2_00%02d.bmp", "bucket\\A_m_v2_00%02d.bmp", f) &&
-         ok;
+    ok = SaveNumbered(frame, root, "bucket\\m_v2_00%02d.bmp", "bucket\\A_m_v2_00%02d.bmp", f) && ok;
   }
   return ok;
 }

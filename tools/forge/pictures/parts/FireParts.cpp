@@ -55,8 +55,8 @@ void DrawFlame(cairo_t* cr, double lean, double height, double width) {
     double w = width * scale;
     double t = base - height * scale;
     cairo_move_to(cr, kWickX + lean * scale, t);
-    cairo_curve_to(cr, kWickX + w * 0.6, t + height * scale * 0.45, kWickX + w, base - 0.8,
-                   kWickX, base);
+    cairo_curve_to(cr, kWickX + w * 0.6, t + height * scale * 0.45, kWickX + w, base - 0.8, kWickX,
+                   base);
     cairo_curve_to(cr, kWickX - w, base - 0.8, kWickX - w * 0.6, t + height * scale * 0.45,
                    kWickX + lean * scale, t);
     cairo_close_path(cr);
@@ -83,15 +83,14 @@ bool ForgeCandle(const std::string& root) {
     double width;
   };
   // Frame 0 unlit; 1 to 3 the flame; 4 repeats the middle flame.
-  const Flicker flames[] = {{0, 0, 0}, {-0.6, 5.4, 2.4}, {0.2, 5.6, 2.2}, {0.8, 5.0, 2.6},
-                            {0.2, 5.6, 2.2}};
+  const Flicker flames[] = {
+      {0, 0, 0}, {-0.6, 5.4, 2.4}, {0.2, 5.6, 2.2}, {0.8, 5.0, 2.6}, {0.2, 5.6, 2.2}};
   bool ok = true;
   for (int f = 0; f < 5; ++f) {
     Frame frame(kCandleWidth, kCandleHeight);
     DrawCandleBody(frame.Cr());
     if (f > 0) DrawFlame(frame.Cr(), flames[f].lean, flames[f].height, flames[f].width);
-    ok = SaveNumbered(frame, root, "candle\\candle_0%1d.bmp", "candle\\A_candle_0%1d.bmp", f) &&
-         ok;
+    ok = SaveNumbered(frame, root, "candle\\candle_0%1d.bmp", "candle\\A_candle_0%1d.bmp", f) && ok;
   }
   return ok;
 }
@@ -130,8 +129,7 @@ bool ForgeLens(const std::string& root) {
   SetColour(cr, kWhite, 0.9);
   cairo_set_line_width(cr, 1.0);
   cairo_stroke(cr);
-  return frame.Save(root, "magnifier\\magnifier_2.bmp", true, 32,
-                    "magnifier\\A_magnifier_2.bmp");
+  return frame.Save(root, "magnifier\\magnifier_2.bmp", true, 32, "magnifier\\A_magnifier_2.bmp");
 }
 
 // The focused light: a cone narrowing from the lens to a bright point.
@@ -159,8 +157,7 @@ bool ForgeSpot(const std::string& root) {
   cairo_set_source(cr, glow);
   cairo_fill(cr);
   cairo_pattern_destroy(glow);
-  return frame.Save(root, "magnifier\\magnifier_3.bmp", true, 32,
-                    "magnifier\\A_magnifier_3.bmp");
+  return frame.Save(root, "magnifier\\magnifier_3.bmp", true, 32, "magnifier\\A_magnifier_3.bmp");
 }
 
 // ---- Flashlight: 30 x 16 facing left; frame 2 the beam, 32 x 24, drawn so
@@ -215,8 +212,7 @@ bool ForgeBeam(const std::string& root) {
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
-  return frame.Save(root, "flashlight\\flashlight2.bmp", true, 32,
-                    "flashlight\\A_flashlight2.bmp");
+  return frame.Save(root, "flashlight\\flashlight2.bmp", true, 32, "flashlight\\A_flashlight2.bmp");
 }
 
 bool ForgeFlashlight(const std::string& root) {

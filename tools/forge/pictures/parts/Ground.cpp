@@ -31,8 +31,8 @@ double Jitter(int a, int b) {
 // Grass blades along a line from (x0, y0) to (x1, y1): tufts rise `tall`
 // above it and the sod reaches `deep` below it. Blades repeat every
 // `period` pixels so tiles join without a seam.
-void GrassBand(cairo_t* cr, double x0, double y0, double x1, double y1, double tall,
-               double deep, double period) {
+void GrassBand(cairo_t* cr, double x0, double y0, double x1, double y1, double tall, double deep,
+               double period) {
   const double slope = (y1 - y0) / (x1 - x0);
   auto lineY = [&](double x) { return y0 + slope * (x - x0); };
   const double step = period / 4.0;
@@ -138,8 +138,7 @@ bool ForgeGrassUpright(const std::string& root) {
 
 // Brick courses inside the current clip; `slope` shears the courses so they
 // follow a sloped band.
-void Bricks(cairo_t* cr, double width, double height, double slope, double course,
-            double brick) {
+void Bricks(cairo_t* cr, double width, double height, double slope, double course, double brick) {
   cairo_save(cr);
   cairo_matrix_t shear;
   cairo_matrix_init(&shear, 1, slope, 0, 1, 0, 0);

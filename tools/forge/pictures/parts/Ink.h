@@ -29,8 +29,12 @@ constexpr Rgb kLeaf{86, 184, 62};
 constexpr Rgb kFlame{255, 170, 40};
 
 Rgb Mix(Rgb a, Rgb b, double t);
-inline Rgb Lighter(Rgb c, double t) { return Mix(c, kWhite, t); }
-inline Rgb Darker(Rgb c, double t) { return Mix(c, Rgb{0, 0, 0}, t); }
+inline Rgb Lighter(Rgb c, double t) {
+  return Mix(c, kWhite, t);
+}
+inline Rgb Darker(Rgb c, double t) {
+  return Mix(c, Rgb{0, 0, 0}, t);
+}
 
 void SetColour(cairo_t* cr, Rgb c, double alpha = 1.0);
 
@@ -42,8 +46,7 @@ void FillRound(cairo_t* cr, Rgb base, double cx, double cy, double r);
 // Strokes the current path with the outline ink and clears it.
 void Ink(cairo_t* cr, double width = 1.0);
 // Fill lit, then outline: the usual finish of a cartoon shape.
-void FillInk(cairo_t* cr, Rgb base, double x0, double y0, double x1, double y1,
-             double width = 1.0);
+void FillInk(cairo_t* cr, Rgb base, double x0, double y0, double x1, double y1, double width = 1.0);
 // A small white glint, the reflection of the top-left light.
 void Glint(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha = 0.8);
 

@@ -120,8 +120,7 @@ bool ForgeScissors(const std::string& root) {
     DrawHalf(cr, -open[f], 1.0);
     Ellipse(cr, kPivotX, kPivotY, 1.3, 1.3);
     FillInk(cr, kBrass, kPivotX - 1.3, kPivotY - 1.3, kPivotX + 1.3, kPivotY + 1.3, 0.8);
-    ok = SaveNumbered(frame, root, "scissors\\m_n1_000%1d.bmp", "scissors\\A_m_n1_000%1d.bmp",
-                      f) &&
+    ok = SaveNumbered(frame, root, "scissors\\m_n1_000%1d.bmp", "scissors\\A_m_n1_000%1d.bmp", f) &&
          ok;
   }
   return ok;
