@@ -1,6 +1,7 @@
 #include "ContactSheets.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <sstream>
