@@ -170,6 +170,18 @@ TEST(PuzzleFileTest, EachLoadReplacesTheLinkList) {
   EXPECT_EQ(q.Links().Count(), 1);
 }
 
+TEST(PuzzleFileTest, LinkRecordsPastNineteenAreDropped) {
+  RopeScene s;
+  std::vector<std::uint8_t> b = Save(*s.puzzle);
+  const std::vector<std::uint8_t> record(b.end() - 12, b.end());
+  for (int i = 1; i < 25; ++i) b.insert(b.end(), record.begin(), record.end());
+  b[10] = 25;
+  Puzzle q;
+  ASSERT_TRUE(Load(q, b));
+  EXPECT_EQ(q.Links().Count(), LinkList::kCapacity);
+  EXPECT_EQ(U16(Save(q), 10), LinkList::kCapacity);
+}
+
 TEST(PuzzleFileTest, DamagedFilesFail) {
   Puzzle p;
   p.NewWorld();
