@@ -14,6 +14,8 @@ int RunValidate(const Args& args);
 int RunRender(const Args& args);
 int RunTable(const Args& args);
 
+// Whether name is prefix + two digits + ".pzl"; the digits go to *number.
+bool MatchesNumberedName(const std::string& name, const std::string& prefix, int* number);
 // The level number in a file name "LevelNN.pzl" (any folder), else 0.
 int LevelNumberOf(const std::string& path);
 // "--name VALUE" anywhere in args: removed, its value in *value.

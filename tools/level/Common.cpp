@@ -1,15 +1,27 @@
 #include <cstdio>
-#include <regex>
 
 #include "Commands.h"
 
 namespace qv::level {
 
+bool MatchesNumberedName(const std::string& name, const std::string& prefix, int* number) {
+  const std::size_t n = prefix.size();
+  if (name.size() != n + 6 || name.compare(0, n, prefix) != 0 ||
+      name.compare(n + 2, 4, ".pzl") != 0) {
+    return false;
+  }
+  const char a = name[n];
+  const char b = name[n + 1];
+  if (a < '0' || a > '9' || b < '0' || b > '9') return false;
+  *number = (a - '0') * 10 + (b - '0');
+  return true;
+}
+
 int LevelNumberOf(const std::string& path) {
-  static const std::regex pattern(R"((^|[/\\])Level([0-9]{2})\.pzl$)");
-  std::smatch m;
-  if (!std::regex_search(path, m, pattern)) return 0;
-  return std::stoi(m[2].str());
+  const std::size_t slash = path.find_last_of("/\\");
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  int number = 0;
+  return MatchesNumberedName(name, "Level", &number) ? number : 0;
 }
 
 bool TakeOption(Args* args, const std::string& name, std::string* value) {

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <regex>
 
 #include "Commands.h"
 #include "Scene.h"
@@ -42,11 +41,12 @@ std::string GamePath(const std::string& path) {
 
 std::vector<std::string> ShippedFiles() {
   std::vector<std::string> files;
-  static const std::regex name(R"((Level|tutor)[0-9]{2}\.pzl)");
   std::error_code ec;
   for (const auto& e : fs::directory_iterator(ResolvePath(LevelsFolder().CStr()), ec)) {
     const std::string n = e.path().filename().string();
-    if (std::regex_match(n, name)) files.push_back(std::string(LevelsFolder().Text()) + n);
+    int number = 0;
+    if (MatchesNumberedName(n, "Level", &number) || MatchesNumberedName(n, "tutor", &number))
+      files.push_back(std::string(LevelsFolder().Text()) + n);
   }
   std::sort(files.begin(), files.end());
   return files;
