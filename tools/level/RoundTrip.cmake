@@ -1,0 +1,26 @@
+# Decompiles every compiled level, compiles the source again and compares the
+# bytes.
+file(GLOB files "${LEVELS}/*.pzl")
+if(NOT files)
+  message(FATAL_ERROR "no compiled puzzles in ${LEVELS}")
+endif()
+file(MAKE_DIRECTORY "${WORK}")
+foreach(f ${files})
+  get_filename_component(name "${f}" NAME_WE)
+  execute_process(COMMAND "${TOOL}" decompile "${f}" OUTPUT_FILE "${WORK}/${name}.txt"
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "decompile ${name} failed")
+  endif()
+  execute_process(COMMAND "${TOOL}" compile "${WORK}/${name}.txt" "${WORK}/${name}.pzl"
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "compile of decompiled ${name} failed")
+  endif()
+  file(SHA256 "${f}" a)
+  file(SHA256 "${WORK}/${name}.pzl" b)
+  if(NOT a STREQUAL b)
+    message(FATAL_ERROR "${name}: decompile then compile changed the bytes")
+  endif()
+endforeach()
+message(STATUS "round trip ok")
