@@ -104,8 +104,7 @@ bool ParseScript(const std::string& text, std::vector<ScriptCommand>* commands,
   return true;
 }
 
-bool LoadScript(const std::string& path, std::vector<ScriptCommand>* commands,
-                std::string* error) {
+bool LoadScript(const std::string& path, std::vector<ScriptCommand>* commands, std::string* error) {
   std::ifstream in(path);
   if (!in) {
     if (error) *error = "cannot read " + path;
@@ -116,8 +115,8 @@ bool LoadScript(const std::string& path, std::vector<ScriptCommand>* commands,
   return ParseScript(text.str(), commands, error);
 }
 
-bool RunScript(const std::vector<ScriptCommand>& commands, ShellClient& client,
-               InputRouter& router, std::string* error) {
+bool RunScript(const std::vector<ScriptCommand>& commands, ShellClient& client, InputRouter& router,
+               std::string* error) {
   using Op = ScriptCommand::Op;
   for (const ScriptCommand& c : commands) {
     if (client.QuitRequested()) return true;
@@ -125,10 +124,18 @@ bool RunScript(const std::vector<ScriptCommand>& commands, ShellClient& client,
       case Op::kTick:
         for (int i = 0; i < c.a && !client.QuitRequested(); ++i) client.Tick();
         break;
-      case Op::kKey: router.Key(c.key, c.down); break;
-      case Op::kPress: router.Press(c.a, c.b); break;
-      case Op::kMove: router.Move(c.a, c.b); break;
-      case Op::kRelease: router.Release(c.a, c.b); break;
+      case Op::kKey:
+        router.Key(c.key, c.down);
+        break;
+      case Op::kPress:
+        router.Press(c.a, c.b);
+        break;
+      case Op::kMove:
+        router.Move(c.a, c.b);
+        break;
+      case Op::kRelease:
+        router.Release(c.a, c.b);
+        break;
       case Op::kTap:
         router.Press(c.a, c.b);
         router.Release(c.a, c.b);
@@ -141,7 +148,8 @@ bool RunScript(const std::vector<ScriptCommand>& commands, ShellClient& client,
         }
         break;
       }
-      case Op::kQuit: return true;
+      case Op::kQuit:
+        return true;
     }
   }
   return true;

@@ -24,22 +24,37 @@ constexpr int kScreenHeight = 320;
 
 DesktopKey DesktopKeyOfSdl(SDL_Keycode key) {
   switch (key) {
-    case SDLK_LEFT: return DesktopKey::kLeft;
-    case SDLK_RIGHT: return DesktopKey::kRight;
-    case SDLK_UP: return DesktopKey::kUp;
-    case SDLK_DOWN: return DesktopKey::kDown;
+    case SDLK_LEFT:
+      return DesktopKey::kLeft;
+    case SDLK_RIGHT:
+      return DesktopKey::kRight;
+    case SDLK_UP:
+      return DesktopKey::kUp;
+    case SDLK_DOWN:
+      return DesktopKey::kDown;
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return DesktopKey::kReturn;
-    case SDLK_SPACE: return DesktopKey::kSpace;
-    case SDLK_q: return DesktopKey::kQ;
-    case SDLK_w: return DesktopKey::kW;
-    case SDLK_F1: return DesktopKey::kF1;
-    case SDLK_F2: return DesktopKey::kF2;
-    case SDLK_F3: return DesktopKey::kF3;
-    case SDLK_F4: return DesktopKey::kF4;
-    case SDLK_F5: return DesktopKey::kF5;
-    case SDLK_KP_0: return DesktopKey::kDigit0;
-    default: break;
+    case SDLK_KP_ENTER:
+      return DesktopKey::kReturn;
+    case SDLK_SPACE:
+      return DesktopKey::kSpace;
+    case SDLK_q:
+      return DesktopKey::kQ;
+    case SDLK_w:
+      return DesktopKey::kW;
+    case SDLK_F1:
+      return DesktopKey::kF1;
+    case SDLK_F2:
+      return DesktopKey::kF2;
+    case SDLK_F3:
+      return DesktopKey::kF3;
+    case SDLK_F4:
+      return DesktopKey::kF4;
+    case SDLK_F5:
+      return DesktopKey::kF5;
+    case SDLK_KP_0:
+      return DesktopKey::kDigit0;
+    default:
+      break;
   }
   if (key >= SDLK_0 && key <= SDLK_9) {
     return static_cast<DesktopKey>(static_cast<int>(DesktopKey::kDigit0) + (key - SDLK_0));
@@ -79,9 +94,8 @@ class Window {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return Fail("cannot open the display");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     Uint32 flags = SDL_WINDOW_RESIZABLE | (config.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    window_ = SDL_CreateWindow(config.title.c_str(), SDL_WINDOWPOS_CENTERED,
-                               SDL_WINDOWPOS_CENTERED, kScreenWidth * config.scale,
-                               kScreenHeight * config.scale, flags);
+    window_ = SDL_CreateWindow(config.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                               kScreenWidth * config.scale, kScreenHeight * config.scale, flags);
     if (window_ == nullptr) return Fail("cannot create the window");
     SDL_SetWindowMinimumSize(window_, kScreenWidth, kScreenHeight);
     SetIcon();
@@ -90,8 +104,8 @@ class Window {
     if (renderer_ == nullptr) return Fail("cannot create a renderer");
     SDL_RenderSetLogicalSize(renderer_, kScreenWidth, kScreenHeight);
     SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                 SDL_TEXTUREACCESS_STREAMING, kScreenWidth, kScreenHeight);
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                 kScreenWidth, kScreenHeight);
     if (texture_ == nullptr) return Fail("cannot create the frame texture");
     fullscreen_ = config.fullscreen;
     return true;
@@ -109,14 +123,14 @@ class Window {
   void Present(const Surface* back) {
     if (back == nullptr || back->Pixels() == nullptr) return;
     frame_.resize(kScreenWidth * kScreenHeight);
-    qv::Present(back->Pixels(), back->Width(), back->Height(), frame_.data(),
-                DesktopDisplayInfo());
+    qv::Present(back->Pixels(), back->Width(), back->Height(), frame_.data(), DesktopDisplayInfo());
     void* pixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(texture_, nullptr, &pixels, &pitch) == 0) {
       const std::vector<std::uint32_t>& table = ColourTable();
       for (int y = 0; y < kScreenHeight; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(pixels) + y * pitch);
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(pixels) + y * pitch);
         const std::uint16_t* src = frame_.data() + y * kScreenWidth;
         for (int x = 0; x < kScreenWidth; ++x) row[x] = table[src[x]];
       }
@@ -136,9 +150,9 @@ class Window {
 
   void SetIcon() {
     std::vector<std::uint32_t> pixels = WindowIconPixels();
-    SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(
-        pixels.data(), kWindowIconSize, kWindowIconSize, 32, kWindowIconSize * 4,
-        SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* icon =
+        SDL_CreateRGBSurfaceWithFormatFrom(pixels.data(), kWindowIconSize, kWindowIconSize, 32,
+                                           kWindowIconSize * 4, SDL_PIXELFORMAT_ARGB8888);
     if (icon != nullptr) {
       SDL_SetWindowIcon(window_, icon);
       SDL_FreeSurface(icon);
@@ -160,7 +174,8 @@ std::int64_t NowNs() {
 // Handles one event; false when the program should end.
 bool HandleEvent(const SDL_Event& e, Window& window, InputRouter& router, ShellClient& client) {
   switch (e.type) {
-    case SDL_QUIT: return false;
+    case SDL_QUIT:
+      return false;
     case SDL_KEYDOWN:
       if (e.key.keysym.sym == SDLK_q && (e.key.keysym.mod & KMOD_CTRL)) return false;
       if (e.key.keysym.sym == SDLK_F11) {
@@ -169,14 +184,18 @@ bool HandleEvent(const SDL_Event& e, Window& window, InputRouter& router, ShellC
       }
       router.Key(DesktopKeyOfSdl(e.key.keysym.sym), true);
       return true;
-    case SDL_KEYUP: router.Key(DesktopKeyOfSdl(e.key.keysym.sym), false); return true;
+    case SDL_KEYUP:
+      router.Key(DesktopKeyOfSdl(e.key.keysym.sym), false);
+      return true;
     case SDL_MOUSEBUTTONDOWN:
       if (e.button.button == SDL_BUTTON_LEFT) {
         SDL_CaptureMouse(SDL_TRUE);
         router.Press(e.button.x, e.button.y);
       }
       return true;
-    case SDL_MOUSEMOTION: router.Move(e.motion.x, e.motion.y); return true;
+    case SDL_MOUSEMOTION:
+      router.Move(e.motion.x, e.motion.y);
+      return true;
     case SDL_MOUSEBUTTONUP:
       if (e.button.button == SDL_BUTTON_LEFT) {
         router.Release(e.button.x, e.button.y);
@@ -187,7 +206,8 @@ bool HandleEvent(const SDL_Event& e, Window& window, InputRouter& router, ShellC
       if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) client.OnSuspend();
       if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) client.OnResume();
       return true;
-    default: return true;
+    default:
+      return true;
   }
 }
 

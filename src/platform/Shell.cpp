@@ -20,7 +20,9 @@ namespace {
 
 volatile std::sig_atomic_t gTerminate = 0;
 
-void OnTerminate(int) { gTerminate = 1; }
+void OnTerminate(int) {
+  gTerminate = 1;
+}
 
 constexpr int kScreenWidth = 240;
 constexpr int kScreenHeight = 320;
@@ -46,7 +48,9 @@ int RunHeadless(ShellClient& client, const ShellConfig& config) {
 
 }  // namespace
 
-bool TerminationRequested() { return gTerminate != 0; }
+bool TerminationRequested() {
+  return gTerminate != 0;
+}
 
 void InstallTerminationHandlers() {
   std::signal(SIGTERM, OnTerminate);

@@ -69,10 +69,10 @@ TEST(ShellKeysTest, DesktopKeysThroughTheKeyMap) {
     int virtualKey;
     int code;  // with the default options
   } cases[] = {
-      {"Left", 0x25, 0},   {"Right", 0x27, 1},  {"Up", 0x26, 2},     {"Down", 0x28, 3},
-      {"0", 0x30, 4},      {"9", 0x39, 13},     {"Return", 0x0D, 14}, {"Space", 0x86, 19},
-      {"Q", 0x51, 16},     {"W", 0x57, 17},     {"F1", 0xC1, 16},    {"F2", 0xC2, 17},
-      {"F3", 0xC3, 22},    {"F4", 0xC4, 23},    {"F5", 0xC5, 24},
+      {"Left", 0x25, 0}, {"Right", 0x27, 1}, {"Up", 0x26, 2},      {"Down", 0x28, 3},
+      {"0", 0x30, 4},    {"9", 0x39, 13},    {"Return", 0x0D, 14}, {"Space", 0x86, 19},
+      {"Q", 0x51, 16},   {"W", 0x57, 17},    {"F1", 0xC1, 16},     {"F2", 0xC2, 17},
+      {"F3", 0xC3, 22},  {"F4", 0xC4, 23},   {"F5", 0xC5, 24},
   };
   for (const Case& c : cases) {
     DesktopKey key = DesktopKeyFromName(c.name);
@@ -96,7 +96,7 @@ TEST(ShellKeysTest, DesktopKeysThroughTheKeyMap) {
 TEST(ShellStylusTest, CaptureRulesAndClamping) {
   RecordingClient client;
   InputRouter router(client, 240, 320);
-  router.Move(5, 5);  // no press: dropped
+  router.Move(5, 5);        // no press: dropped
   router.Release(-7, 400);  // a release always arrives, clamped
   router.Press(10, 20);
   router.Move(-3, 500);
@@ -104,9 +104,9 @@ TEST(ShellStylusTest, CaptureRulesAndClamping) {
   router.Move(1, 1);  // capture ended
   using S = RecordingClient::Stylus;
   EXPECT_EQ(client.stylus, (std::vector<S>{{0, 319, kStylusRelease},
-                                          {10, 20, kStylusPress},
-                                          {0, 319, kStylusMove},
-                                          {239, 319, kStylusRelease}}));
+                                           {10, 20, kStylusPress},
+                                           {0, 319, kStylusMove},
+                                           {239, 319, kStylusRelease}}));
 }
 
 TEST(TickPacerTest, SteadyRateAndResyncAfterAStall) {
@@ -141,8 +141,7 @@ TEST(ShellArgsTest, OptionsAndErrors) {
            {"--scale", "0"}, {"--scale"}, {"--tick-rate", "x"}, {"--bogus"}, {"--headless"}}) {
     ShellConfig c;
     std::vector<std::string> r;
-    EXPECT_EQ(ParseShellArgs(bad, "tool", "usage", &c, &r, &error), ArgsResult::kError)
-        << bad[0];
+    EXPECT_EQ(ParseShellArgs(bad, "tool", "usage", &c, &r, &error), ArgsResult::kError) << bad[0];
     EXPECT_FALSE(error.empty());
   }
 }
@@ -150,9 +149,10 @@ TEST(ShellArgsTest, OptionsAndErrors) {
 TEST(ScriptTest, ParsesEveryCommandAndReportsBadLines) {
   std::vector<ScriptCommand> commands;
   std::string error;
-  ASSERT_TRUE(ParseScript("# a comment\n\ntick 3\nkey F1 down\nkey F1 up  # trailing\n"
-                          "press 1 2\nmove 3 4\nrelease 5 6\ntap 7 8\nshot out.png\nquit\n",
-                          &commands, &error))
+  ASSERT_TRUE(
+      ParseScript("# a comment\n\ntick 3\nkey F1 down\nkey F1 up  # trailing\n"
+                  "press 1 2\nmove 3 4\nrelease 5 6\ntap 7 8\nshot out.png\nquit\n",
+                  &commands, &error))
       << error;
   ASSERT_EQ(commands.size(), 9u);
   EXPECT_EQ(commands[0].op, ScriptCommand::Op::kTick);
@@ -160,8 +160,8 @@ TEST(ScriptTest, ParsesEveryCommandAndReportsBadLines) {
   EXPECT_EQ(commands[1].key, DesktopKey::kF1);
   EXPECT_TRUE(commands[1].down);
   EXPECT_EQ(commands[7].path, "out.png");
-  for (const char* bad : {"tick", "tick -1", "key Esc down", "key Q sideways", "press 1",
-                          "tap a b", "shot", "jump 3"}) {
+  for (const char* bad : {"tick", "tick -1", "key Esc down", "key Q sideways", "press 1", "tap a b",
+                          "shot", "jump 3"}) {
     std::vector<ScriptCommand> c;
     EXPECT_FALSE(ParseScript(std::string("tick 1\n") + bad + "\n", &c, &error)) << bad;
     EXPECT_EQ(error.rfind("line 2: ", 0), 0u) << error;

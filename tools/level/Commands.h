@@ -13,6 +13,7 @@ int RunSimulate(const Args& args);
 int RunValidate(const Args& args);
 int RunRender(const Args& args);
 int RunTable(const Args& args);
+int RunView(const Args& args);
 
 // Whether name is prefix + two digits + ".pzl"; the digits go to *number.
 bool MatchesNumberedName(const std::string& name, const std::string& prefix, int* number);

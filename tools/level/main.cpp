@@ -25,6 +25,8 @@ const CommandEntry kCommands[] = {
      "validate [FILES]             solutions meet their tasks in time, bins alone do not"},
     {"render", qv::level::RunRender,
      "render IN.pzl OUT.png [--tick N] [--scale S]  draw the scene"},
+    {"view", qv::level::RunView,
+     "view IN.pzl [--headless --script FILE]  show the puzzle in a window; Start runs it"},
     {"table", qv::level::RunTable,
      "table OUT.cpp [FILES]        generate the shipped-level checksums"},
 };
