@@ -35,7 +35,8 @@ World::World()
     : contacts_(static_cast<std::size_t>(kWorldCapacity) * kWorldCapacity, 0),
       savedVelocities_(kWorldCapacity),
       velocitySums_(kWorldCapacity),
-      contactCounts_(kWorldCapacity, 0) {}
+      contactCounts_(kWorldCapacity, 0),
+      kicks_(kWorldCapacity) {}
 
 World::~World() {
   Clear();
@@ -147,16 +148,29 @@ GameObject* World::StaticObjectAt(Fixed px, Fixed py) const {
 
 void World::BroadcastEvent(int event, GameObject* sender, void* data) {
   for (int i = 0; i < count_; ++i) {
-    GameObject* obj = objects_[i].get();
-    if (obj != sender) obj->OnEvent(event, sender, data);
+    if (objects_[i].get() != sender) Deliver(i, event, sender, data);
   }
 }
 
 void World::BroadcastEventExcept(int event, GameObject* sender, GameObject* other, void* data) {
   for (int i = 0; i < count_; ++i) {
     GameObject* obj = objects_[i].get();
-    if (obj != sender && obj != other) obj->OnEvent(event, sender, data);
+    if (obj != sender && obj != other) Deliver(i, event, sender, data);
   }
+}
+
+// A lever's kick arrives from inside the collision pass, which would then
+// reset and average away the new velocity of any object with a contact of its
+// own. The kick is noted here and added back once the pass has averaged.
+void World::Deliver(int i, int event, GameObject* sender, void* data) {
+  GameObject* obj = objects_[i].get();
+  if (!resolving_ || (event & kEventLeverKick) == 0 || i >= resolvingCount_) {
+    obj->OnEvent(event, sender, data);
+    return;
+  }
+  const Vec2 before = obj->GetVelocity();
+  obj->OnEvent(event, sender, data);
+  kicks_[i] = kicks_[i] + (obj->GetVelocity() - before);
 }
 
 bool World::InContact(int i, int j) const {
@@ -189,7 +203,10 @@ void World::ResolveContacts() {
     savedVelocities_[i] = objects_[i]->GetVelocity();
     velocitySums_[i] = Vec2();
     contactCounts_[i] = 0;
+    kicks_[i] = Vec2();
   }
+  resolving_ = true;
+  resolvingCount_ = n;
   Vec2 point;
   for (int i = 0; i < n; ++i) {
     GameObject& a = *objects_[i];
@@ -210,9 +227,12 @@ void World::ResolveContacts() {
       ++contactCounts_[j];
     }
   }
+  resolving_ = false;
   for (int i = 0; i < n; ++i) {
     const int k = contactCounts_[i];
-    if (k >= 1) objects_[i]->SetVelocity(Vec2(velocitySums_[i].x / k, velocitySums_[i].y / k));
+    if (k < 1) continue;  // a kick is already in its velocity
+    const Vec2 average(velocitySums_[i].x / k, velocitySums_[i].y / k);
+    objects_[i]->SetVelocity(average + kicks_[i]);
   }
 }
 

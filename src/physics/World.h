@@ -68,6 +68,7 @@ class World {
 
  private:
   std::uint8_t& Contact(int i, int j) { return contacts_[i * kWorldCapacity + j]; }
+  void Deliver(int i, int event, GameObject* sender, void* data);
 
   int count_ = 0;
   std::unique_ptr<GameObject> objects_[kWorldCapacity];
@@ -75,6 +76,10 @@ class World {
   std::vector<Vec2> savedVelocities_;
   std::vector<Vec2> velocitySums_;
   std::vector<int> contactCounts_;
+  // Lever kicks received during the collision pass, added after averaging.
+  std::vector<Vec2> kicks_;
+  bool resolving_ = false;
+  int resolvingCount_ = 0;
 };
 
 // The background of a tick: (128, 128, 255) unless running, then chosen by
