@@ -11,43 +11,43 @@ namespace {
 // One line per kind. A class that is not written yet stays null; replace the
 // null with its creator when it lands.
 const PartRegistration kRegistrations[] = {
-    {kKindMagnifier, nullptr},
+    {kKindMagnifier, &CreateMagnifier},
     //
     {kKindTennisBall, &CreateTennisBall},
     //
     {kKindFootball, &CreateFootball},
     //
-    {kKindBucket, nullptr},
+    {kKindBucket, &CreateBucket},
     //
     {kKindGroundBlock, &CreateGroundBlock},
     //
     {kKindRope, &CreateRope},
     //
-    {kKindLever, nullptr},
+    {kKindLever, &CreateLever},
     //
     {kKindRopeBlock, &CreateRopeBlock},
     //
     {kKindSquirrelCage, &CreateSquirrelCage},
     //
-    {kKindBalloon, nullptr},
+    {kKindBalloon, &CreateBalloon},
     //
-    {kKindScissors, nullptr},
+    {kKindScissors, &CreateScissors},
     //
-    {kKindFlashlight, nullptr},
+    {kKindFlashlight, &CreateFlashlight},
     //
     {kKindTrack, &CreateTrack},
     //
     {kKindLoopRope, &CreateLoopRope},
     //
-    {kKindCandle, nullptr},
+    {kKindCandle, &CreateCandle},
     //
     {kKindPinion, &CreatePinion},
     //
-    {kKindBomb, nullptr},
+    {kKindBomb, &CreateBomb},
     //
     {kKindOstrich, &CreateOstrich},
     //
-    {kKindPistol, nullptr},
+    {kKindPistol, &CreatePistol},
     //
     {kKindGround, &CreateGround},
     //
