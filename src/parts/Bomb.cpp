@@ -68,8 +68,10 @@ Vec2 Bomb::FusePoint() const {
 }
 
 void Bomb::ApplyForces(Fixed /*dt*/) {
-  if (state == BombState::Burning) Burn();
-  else if (state == BombState::Exploding) Explode();
+  if (state == BombState::Burning)
+    Burn();
+  else if (state == BombState::Exploding)
+    Explode();
 }
 
 void Bomb::Burn() {

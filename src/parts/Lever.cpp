@@ -102,8 +102,8 @@ void Lever::OnEvent(int event, GameObject* other, void* data) {
 }
 
 bool Lever::StartsFromRest(int way) const {
-  bool atRest = swing == 0 || (swing > 0 && tilt >= kLeverRightDown) ||
-                (swing < 0 && tilt <= kLeverLeftDown);
+  bool atRest =
+      swing == 0 || (swing > 0 && tilt >= kLeverRightDown) || (swing < 0 && tilt <= kLeverLeftDown);
   bool canMove = way > 0 ? tilt < kLeverRightDown : tilt > kLeverLeftDown;
   return atRest && canMove;
 }
@@ -133,11 +133,15 @@ void Lever::OnRopePull(GameObject* rope, const Vec2& pull) {
     Vec2 hook;
     if (!end || end->object != this || !GetHookPoint(end->hook, &hook)) continue;
     if (hook.x >= box.x + box.w / 2) {
-      if (up && tilt > kLeverLevel) way = -1;
-      else if (down && tilt < kLeverLevel) way = 1;
+      if (up && tilt > kLeverLevel)
+        way = -1;
+      else if (down && tilt < kLeverLevel)
+        way = 1;
     } else {
-      if (up && tilt < kLeverLevel) way = 1;
-      else if (down && tilt > kLeverLevel) way = -1;
+      if (up && tilt < kLeverLevel)
+        way = 1;
+      else if (down && tilt > kLeverLevel)
+        way = -1;
     }
   }
   if (swing != 0 || way == 0) return;

@@ -34,8 +34,8 @@ Pistol::Pistol() : share_(Frames()), sample_(Sample()) {
 
 bool Pistol::LoadImages() {
   sample_.Load("Wav\\laser.wav");
-  return share_.Load(kPistolFrameCount, 0, "pistol\\pis_1_000%1d.bmp",
-                     "pistol\\A_pis_1_000%1d.bmp", &frame);
+  return share_.Load(kPistolFrameCount, 0, "pistol\\pis_1_000%1d.bmp", "pistol\\A_pis_1_000%1d.bmp",
+                     &frame);
 }
 
 bool Pistol::Contains(int x, int y) const {
