@@ -6,6 +6,7 @@
 #include "parts/PartConventions.h"
 #include "physics/World.h"
 #include "sound/SoundInterface.h"
+#include "util/Folders.h"
 
 namespace qv::test {
 
@@ -82,6 +83,16 @@ class InstalledFrames {
   FrameSet& set_;
 };
 
+// Points the data folder at nothing while it lives, so only frames a test
+// installs have shapes, whatever pictures the build has made.
+class NoPictures {
+ public:
+  NoPictures() { SetProgramFolderOverride("/nonexistent-quirkvale-data/"); }
+  ~NoPictures() { SetProgramFolderOverride(""); }
+  NoPictures(const NoPictures&) = delete;
+  NoPictures& operator=(const NoPictures&) = delete;
+};
+
 // A world with its three fields, into which parts are dropped at a position.
 class Scene {
  public:
@@ -105,6 +116,7 @@ class Scene {
     for (int i = 0; i < n; ++i) world.SubStep(kTimeStep);
   }
 
+  NoPictures noPictures;
   World world;
 };
 
