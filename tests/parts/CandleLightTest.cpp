@@ -9,6 +9,7 @@
 #include "parts/Magnifier.h"
 #include "parts/PartScene.h"
 #include "parts/Scissors.h"
+#include "physics/Ball.h"
 #include "physics/Rope.h"
 
 namespace qv {
@@ -243,6 +244,25 @@ TEST(Magnifier, ALitLensKeepsIgnitingAfterItsLampIsGone) {
   scene.world.Remove(lamp);
   EXPECT_FALSE(candle->burning);
   lens->ApplyForces(kTimeStep);
+  EXPECT_TRUE(candle->burning);
+}
+
+// The whole road from a blow to fire: a falling ball switches the lamp on, the
+// lamp lights the lens, the lens's hot spot lights a candle.
+TEST(Magnifier, ABallStrikingALampInTheMiddleEndsInACandleFlame) {
+  InstalledFrames lampFrames(Flashlight::Frames(), kFlashlightFrameCount, 30, 16);
+  InstalledFrames lensFrames(Magnifier::Frames(), kMagnifierFrameCount, 12, 32);
+  lensFrames.Resize(kMagnifierSpotFrame, 16, 20);
+  Scene scene;
+  Flashlight* lamp = scene.Add<Flashlight>(100, 200);  // front edge (100, 216)
+  Magnifier* lens = scene.Add<Magnifier>(70, 190);
+  Candle* candle = scene.Add<Candle>(36, 215);  // wick in the hot spot
+  candle->hasGravity = false;
+  scene.Add<TennisBall>(122, 150);
+  scene.SubSteps(60);
+  EXPECT_TRUE(lamp->on);
+  EXPECT_TRUE(lens->lit);
+  EXPECT_EQ(lens->beamLeft, 1);
   EXPECT_TRUE(candle->burning);
 }
 

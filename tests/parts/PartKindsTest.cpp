@@ -17,11 +17,12 @@ struct KindCase {
   bool isStatic;
   int orientations;
   int mass;
+  int frames;
   std::vector<std::string> goals;
 };
 
 const KindCase kKinds[] = {
-    {kKindMagnifier, "Magnifier", 24, 64, true, 1, 2, {}},
+    {kKindMagnifier, "Magnifier", 24, 64, true, 1, 2, 2, {}},
     {kKindBucket,
      "Bucket",
      36,
@@ -29,8 +30,9 @@ const KindCase kKinds[] = {
      false,
      1,
      2,
+     5,
      {"fall to the object", "hold a ball", "fall and leave the screen"}},
-    {kKindLever, "Lever", 78, 36, true, 2, 2, {"change its state"}},
+    {kKindLever, "Lever", 78, 36, true, 2, 2, 9, {"change its state"}},
     {kKindBalloon,
      "Balloon",
      38,
@@ -38,9 +40,10 @@ const KindCase kKinds[] = {
      false,
      1,
      25,
+     10,
      {"touch an object", "be blown up by a bullet", "fly off"}},
-    {kKindScissors, "Scissors", 56, 32, true, 2, 2, {"cut the Rope"}},
-    {kKindFlashlight, "Flashlight", 60, 32, true, 2, 2, {"be turned on"}},
+    {kKindScissors, "Scissors", 56, 32, true, 2, 2, 4, {"cut the Rope"}},
+    {kKindFlashlight, "Flashlight", 60, 32, true, 2, 2, 3, {"be turned on"}},
     {kKindCandle,
      "Candle",
      30,
@@ -48,9 +51,10 @@ const KindCase kKinds[] = {
      false,
      1,
      2,
+     5,
      {"set fire to a bomb", "burn through a rope", "burst into flame"}},
-    {kKindBomb, "Bomb", 26, 26, false, 2, 2, {"be exploded"}},
-    {kKindPistol, "Pistol", 60, 36, true, 2, 2, {"shoot", "shoot an object"}},
+    {kKindBomb, "Bomb", 26, 26, false, 2, 2, 14, {"be exploded"}},
+    {kKindPistol, "Pistol", 60, 36, true, 2, 2, 9, {"shoot", "shoot an object"}},
 };
 
 TEST(PartKinds, TheFactoryMakesEachPartWithItsNameSizeFlagsAndGoals) {
@@ -75,6 +79,7 @@ TEST(PartKinds, TheFactoryMakesEachPartWithItsNameSizeFlagsAndGoals) {
       EXPECT_STREQ(obj->GetTargetName(obj->GetTargetCount()), "NO TARGETS") << c.name;
     }
     ASSERT_NE(obj->GetImages(), nullptr);
+    EXPECT_EQ(obj->GetImages()->frameCount, c.frames) << c.name;
   }
   EXPECT_EQ(factory.Create(kKindBullet), nullptr) << "only the pistol makes bullets";
 }
