@@ -68,9 +68,7 @@ class SceneViewer : public ShellClient {
   bool QuitRequested() const override { return false; }
   void SetLastVirtualKey(int) override {}
   const Options& KeyOptions() const override { return options_; }
-  const Surface* BackBufferSurface() const override {
-    return scene_ ? &scene_->Screen() : nullptr;
-  }
+  const Surface* BackBufferSurface() const override { return scene_ ? &scene_->Screen() : nullptr; }
 
   void OnSuspend() override {
     if (Mixer* mixer = TheSoundSystem().GetMixer(); withSound_ && mixer) mixer->Pause();
@@ -115,15 +113,16 @@ int RunView(const Args& args) {
   config.title = "Quirkvale Game";
   std::vector<std::string> rest;
   std::string error;
-  ArgsResult result = ParseShellArgs(
-      args, "quirkvale-level view",
-      "usage: quirkvale-level view IN.pzl [options]\n"
-      "Shows the puzzle; Start (F1 or Q) or a tap runs it, and again stops it.\n",
-      &config, &rest, &error);
+  ArgsResult result =
+      ParseShellArgs(args, "quirkvale-level view",
+                     "usage: quirkvale-level view IN.pzl [options]\n"
+                     "Shows the puzzle; Start (F1 or Q) or a tap runs it, and again stops it.\n",
+                     &config, &rest, &error);
   if (result == ArgsResult::kExitOk) return 0;
   if (result == ArgsResult::kError || rest.size() != 1) {
     if (!error.empty()) std::fprintf(stderr, "quirkvale-level view: %s\n", error.c_str());
-    return Usage("view IN.pzl [--scale N] [--fullscreen] [--tick-rate N] [--headless --script FILE]");
+    return Usage(
+        "view IN.pzl [--scale N] [--fullscreen] [--tick-rate N] [--headless --script FILE]");
   }
   SceneViewer viewer(rest[0], !config.headless);
   return RunShell(viewer, config);
