@@ -24,6 +24,14 @@ if ! kill -0 "$pid" 2>/dev/null; then
   cat "$work/out.log" >&2
   exit 1
 fi
+# A second start finds the first, asks it to the front and leaves with 0.
+XDG_DATA_HOME="$work/data" DISPLAY="$display" SDL_AUDIODRIVER=dummy \
+  timeout 10 "$viewer" view "$level" >"$work/second.log" 2>&1
+second=$?
+if [ "$second" != 0 ] || ! kill -0 "$pid" 2>/dev/null; then
+  echo "window_smoke: second start gave $second or ended the first" >&2
+  exit 1
+fi
 if command -v import >/dev/null 2>&1; then
   DISPLAY="$display" import -window root "$work/shot.png" 2>/dev/null || true
 fi
@@ -40,4 +48,4 @@ if [ "$size" != 36 ]; then
   echo "window_smoke: options not saved (size $size)" >&2
   exit 1
 fi
-echo "window_smoke: started, presented and shut down cleanly; options saved"
+echo "window_smoke: started, presented, kept one instance and shut down cleanly; options saved"

@@ -111,6 +111,9 @@ class SceneViewer : public ShellClient {
 int RunView(const Args& args) {
   ShellConfig config;
   config.title = "Quirkvale Game";
+  // Until the game has its own pages the viewer is what `make play` starts,
+  // so it keeps to one window per user like the game.
+  config.singleInstance = true;
   std::vector<std::string> rest;
   std::string error;
   ArgsResult result =
