@@ -89,7 +89,6 @@ std::vector<double> MakeLaser(int rate) {
 std::vector<double> MakeCage(int rate) {
   // De-do-de-do, quickening and rising as the wheel gets going.
   std::vector<double> s;
-  double t0 = 0;
   double phase = 0;
   for (int k = 0; k < 10; ++k) {
     const double length = 0.16 - 0.009 * k;
@@ -102,7 +101,6 @@ std::vector<double> MakeCage(int rate) {
       const double square = std::tanh(3 * std::sin(phase));
       s.push_back(0.7 * square * env);
     }
-    t0 += length;
   }
   Normalise(&s, 0.8);
   Edges(&s, 8, 100);
